@@ -1,0 +1,120 @@
+#include "store/csv.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <fcntl.h>
+
+#include "store/file_system.h"
+
+namespace vyr {
+
+std::string TextoHercios(double frecuencia) {
+    const double v = std::fabs(frecuencia * 1e6);
+    if (!std::isfinite(v) || v == 0.0) return "0";
+    // 15 significant digits, then written out without exponent.
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+    const std::string t(buf, r.ptr);
+    const auto e = t.find('e');
+    std::string digitos = t.substr(0, 1) + t.substr(2, e - 2);
+    const int exp = std::atoi(t.c_str() + e + 1);
+    std::string entero, frac;
+    if (exp < 0) {
+        entero = "0";
+        frac = std::string(std::size_t(-exp - 1), '0') + digitos;
+    } else {
+        const auto k = std::size_t(exp) + 1;
+        if (digitos.size() < k) digitos.append(k - digitos.size(), '0');
+        entero = digitos.substr(0, k);
+        frac = digitos.substr(k);
+    }
+    while (!frac.empty() && frac.back() == '0') frac.pop_back();
+    return frac.empty() ? entero : entero + "." + frac;
+}
+
+namespace {
+
+// A line break would end the line and a ";" would start a new field when the
+// file is read back: both would shift or invent fields.
+void AnadeCampo(std::string& linea, const std::string& campo) {
+    linea += ';';
+    for (std::size_t i = 0; i < campo.size(); ++i) {
+        const char c = campo[i];
+        if (c == '\r') {
+            linea += ' ';
+            if (i + 1 < campo.size() && campo[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            linea += ' ';
+        } else {
+            linea += c == ';' ? ',' : c;
+        }
+    }
+}
+
+std::size_t Siguiente(std::string_view linea, std::size_t p1) {  // 1-based positions
+    const auto k = linea.find(';', p1 - 1);
+    return k == std::string_view::npos ? linea.size() + 1 : k + 1;
+}
+
+}  // namespace
+
+std::string LineaCsv(double frecuencia, const RegDatos& d) {
+    std::string linea = TextoHercios(frecuencia);
+    AnadeCampo(linea, d.Descripcion.SinEspaciosFinales());
+    AnadeCampo(linea, d.Servicio.SinEspaciosFinales());
+    AnadeCampo(linea, d.Modo.SinEspaciosFinales());
+    AnadeCampo(linea, d.Fecha.SinEspaciosFinales());
+    AnadeCampo(linea, d.Observaciones.SinEspaciosFinales());
+    return linea;
+}
+
+std::string CortaLineaCsv(std::string_view linea, RegDatos& d) {
+    const std::size_t L = linea.size();
+    std::size_t p1 = 1;
+    std::size_t p2 = Siguiente(linea, p1);
+    const std::string frecuencia(linea.substr(0, p2 - 1));
+    auto campo = [&]() -> std::string {
+        if (p2 >= L) return " ";
+        p1 = p2 + 1;
+        p2 = Siguiente(linea, p1);
+        return std::string(linea.substr(p1 - 1, p2 - p1));
+    };
+    d.Descripcion.Asigna(campo());
+    d.Servicio.Asigna(campo());
+    d.Modo.Asigna(campo());
+    std::string fecha = campo();
+    if (fecha.size() == 5) fecha.insert(fecha.begin(), '0');  // a date that lost its leading zero
+    d.Fecha.Asigna(fecha);
+    d.Observaciones.Asigna(campo());
+    return frecuencia;
+}
+
+EscritorCsv::~EscritorCsv() {
+    if (fd_ >= 0) fs_.Close(fd_);
+}
+
+int EscritorCsv::Abre() {
+    buffer_.clear();
+    int fd = -1;
+    const int err = fs_.OpenAt(dirfd_, kFicheroCsv, O_WRONLY | O_CREAT | O_TRUNC, fd);
+    fd_ = err == 0 ? fd : -1;
+    return err;
+}
+
+void EscritorCsv::Linea(double frecuencia, const RegDatos& datos) {
+    buffer_ += LineaCsv(frecuencia, datos);
+    buffer_ += "\r\n";
+}
+
+int EscritorCsv::Cierra() {
+    if (fd_ < 0) return EBADF;
+    int err = buffer_.empty() ? 0 : fs_.WriteAt(fd_, buffer_.data(), buffer_.size(), 0);
+    const int e = fs_.Close(fd_);
+    fd_ = -1;
+    buffer_.clear();
+    return err != 0 ? err : e;
+}
+
+}  // namespace vyr

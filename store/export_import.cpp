@@ -1,0 +1,72 @@
+#include <fcntl.h>
+
+#include "main_window/frequency_text.h"
+#include "store/csv.h"
+#include "store/modulo.h"
+#include "store/store_messages.h"
+#include "store/text_lines.h"
+
+namespace vyr {
+
+bool Modulo::SalvarDatos() {
+    EscritorCsv csv(fs_, dirfd_);
+    auto noSeEscribe = [this] {
+        mensajes_.Muestra(textos::kNoEscribirCsv, textos::kTituloSalvar, ui::Botones::Ok, ui::Icono::Critico);
+        return false;
+    };
+    if (csv.Abre() != 0) return noSeEscribe();
+    // A failed sort has told the user and left the index as it was; the
+    // export then goes on in slot order rather than lose the user's request.
+    if (CambioIndice) OrdenaIndice();
+    for (int i = 1; i <= NumFrec; ++i) {
+        if (TablaFrec[i] > 0) {
+            LeeDatos(TablaReg[i]);
+            csv.Linea(TablaFrec[i], BufDatos);
+        }
+    }
+    if (csv.Cierra() != 0) return noSeEscribe();
+    mensajes_.Muestra(textos::kSalvados, textos::kTituloSalvar, ui::Botones::Ok, ui::Icono::Ninguno);
+    return true;
+}
+
+bool Modulo::RecuperarDatos() {
+    std::string contenido;
+    {
+        int fd = -1;
+        int err = fs_.OpenAt(dirfd_, kFicheroCsv, O_RDONLY, fd);
+        if (err == 0) {
+            err = LeeTodo(fs_, fd, contenido);
+            fs_.Close(fd);
+        }
+        if (err != 0) {
+            mensajes_.Muestra(textos::kNoLeerCsv, textos::kTituloRecuperar, ui::Botones::Ok,
+                              ui::Icono::Critico);
+            return false;
+        }
+    }
+    int llenas = 0;
+    bool fallo = false;
+    RecorreLineas(contenido, [&](std::string_view linea) {
+        const std::string texto = CortaLineaCsv(linea, BufDatos);
+        FrecActual = LecturaEntrada(texto) / 1000000.0;
+        if (!(FrecActual > 0.0009) || !(FrecActual < 900000001.0)) return true;
+        BuscaFrecuencia();
+        if (PosFrec != 0) {
+            fallo = !EscribeDatos(TablaReg[PosFrec]);
+        } else {
+            switch (AltaInterna()) {
+                case Alta::Hecha: break;
+                case Alta::Llena: ++llenas; break;  // updates of later lines still apply
+                case Alta::Error: fallo = true; break;
+            }
+        }
+        return !fallo;  // the user has been told; what was written so far stays
+    });
+    if (!Sincroniza() || fallo) return false;
+    std::string texto = textos::kRecuperados;
+    if (llenas > 0) texto += "\n" + textos::NoAnadidas(llenas);
+    mensajes_.Muestra(texto, textos::kTituloSalvar, ui::Botones::Ok, ui::Icono::Ninguno);
+    return true;
+}
+
+}  // namespace vyr

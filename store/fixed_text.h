@@ -1,0 +1,43 @@
+#pragma once
+// A text field of fixed width: always exactly N bytes, cut or space-padded.
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vyr {
+
+template <std::size_t N>
+class FixedText {
+public:
+    static constexpr std::size_t Ancho = N;
+
+    FixedText() { bytes_.fill(' '); }
+    explicit FixedText(std::string_view texto) { Asigna(texto); }
+
+    void Asigna(std::string_view texto) {
+        const std::size_t n = texto.size() < N ? texto.size() : N;
+        for (std::size_t i = 0; i < n; ++i) bytes_[i] = texto[i];
+        for (std::size_t i = n; i < N; ++i) bytes_[i] = ' ';
+    }
+    // All N characters, trailing spaces included.
+    std::string Texto() const { return std::string(bytes_.data(), N); }
+    // Without trailing spaces (what the CSV line and the editor hand-over use).
+    std::string SinEspaciosFinales() const;
+
+    const char* data() const { return bytes_.data(); }
+    char* data() { return bytes_.data(); }
+    bool operator==(const FixedText&) const = default;
+
+private:
+    std::array<char, N> bytes_;
+};
+
+std::string QuitaEspaciosFinales(std::string_view texto);
+
+template <std::size_t N>
+std::string FixedText<N>::SinEspaciosFinales() const {
+    return QuitaEspaciosFinales(std::string_view(bytes_.data(), N));
+}
+
+}  // namespace vyr

@@ -1,0 +1,63 @@
+#include "store/records.h"
+
+#include <bit>
+#include <cstring>
+
+namespace vyr {
+namespace {
+
+template <std::size_t N>
+void Copia(unsigned char*& p, const FixedText<N>& f) {
+    std::memcpy(p, f.data(), N);
+    p += N;
+}
+template <std::size_t N>
+void Lee(const unsigned char*& p, FixedText<N>& f) {
+    std::memcpy(f.data(), p, N);
+    p += N;
+}
+
+}  // namespace
+
+std::array<unsigned char, kLongIndice> BytesIndice(const RegIndice& r) {
+    std::array<unsigned char, kLongIndice> b{};
+    const auto bits = std::bit_cast<std::uint64_t>(r.Frecuencia);
+    for (int i = 0; i < 8; ++i) b[i] = static_cast<unsigned char>(bits >> (8 * i));
+    const auto n = static_cast<std::uint16_t>(r.NumReg);
+    b[8] = static_cast<unsigned char>(n & 0xFF);
+    b[9] = static_cast<unsigned char>(n >> 8);
+    return b;
+}
+
+RegIndice IndiceDeBytes(const unsigned char* b) {
+    std::uint64_t bits = 0;
+    for (int i = 7; i >= 0; --i) bits = (bits << 8) | b[i];
+    RegIndice r;
+    r.Frecuencia = std::bit_cast<double>(bits);
+    r.NumReg = static_cast<std::int16_t>(static_cast<std::uint16_t>(b[8] | (b[9] << 8)));
+    return r;
+}
+
+std::array<unsigned char, kLongDatos> BytesDatos(const RegDatos& r) {
+    std::array<unsigned char, kLongDatos> b{};
+    unsigned char* p = b.data();
+    Copia(p, r.Descripcion);
+    Copia(p, r.Servicio);
+    Copia(p, r.Modo);
+    Copia(p, r.Fecha);
+    Copia(p, r.Observaciones);
+    return b;
+}
+
+RegDatos DatosDeBytes(const unsigned char* b) {
+    RegDatos r;
+    const unsigned char* p = b;
+    Lee(p, r.Descripcion);
+    Lee(p, r.Servicio);
+    Lee(p, r.Modo);
+    Lee(p, r.Fecha);
+    Lee(p, r.Observaciones);
+    return r;
+}
+
+}  // namespace vyr

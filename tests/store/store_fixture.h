@@ -1,0 +1,52 @@
+#pragma once
+// A store on a fresh temporary folder, and the bytes on disk.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_message_service.h"
+#include "store/modulo.h"
+
+namespace vyr::test {
+
+std::string CarpetaTemporal();
+void BorraCarpeta(const std::string& ruta);
+std::string LeeFichero(const std::string& ruta);  // "" when missing
+void EscribeFichero(const std::string& ruta, const std::string& bytes);
+bool Existe(const std::string& ruta);
+
+std::string Entrada(double frecuencia, std::int16_t numreg);  // 10 index bytes
+// 300 record bytes from five texts.
+std::string Registro(const std::string& d, const std::string& s = "", const std::string& m = "",
+                     const std::string& f = "", const std::string& o = "");
+
+class StoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { dir = CarpetaTemporal(); }
+    void TearDown() override {
+        m.reset();
+        BorraCarpeta(dir);
+    }
+    std::string Ruta(const std::string& n) const { return dir + "/" + n; }
+    std::string Bytes(const std::string& n) const { return LeeFichero(Ruta(n)); }
+    void Pon(const std::string& n, const std::string& b) const { EscribeFichero(Ruta(n), b); }
+    // Starts a store on the folder; false when start-up ended the program.
+    bool Arranca(FileSystem& fs = SistemaPosix()) {
+        m = std::make_unique<Modulo>(dir, msg, fs);
+        return m->Arranca();
+    }
+    bool Alta(double f, const std::string& d, const std::string& s = "", const std::string& mo = "",
+              const std::string& fe = "", const std::string& o = "") {
+        m->FrecActual = f;
+        m->BuscaFrecuencia();
+        return m->AltaRegistro(d, s, mo, fe, o);
+    }
+
+    std::string dir;
+    FakeMessageService msg;
+    std::unique_ptr<Modulo> m;
+};
+
+}  // namespace vyr::test

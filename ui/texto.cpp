@@ -1,0 +1,21 @@
+#include "ui/texto.h"
+
+#include "store/cp1252.h"
+
+namespace vyr::ui {
+
+QString DeCp1252(const std::string& bytes) {
+    QString r;
+    r.reserve(static_cast<qsizetype>(bytes.size()));
+    for (unsigned char c : bytes) r.append(QChar(static_cast<char16_t>(Cp1252ACodigo(c))));
+    return r;
+}
+
+std::string ACp1252(const QString& texto) {
+    std::string r;
+    r.reserve(static_cast<std::size_t>(texto.size()));
+    for (char32_t c : texto.toUcs4()) r.push_back(static_cast<char>(CodigoACp1252(c)));
+    return r;
+}
+
+}  // namespace vyr::ui
