@@ -1,0 +1,1 @@
+list(APPEND VYR_WINDOWS_SOURCES ui/qt_printer.cpp)
