@@ -1,5 +1,7 @@
 #include "ui/texto.h"
 
+#include <QList>
+
 #include "store/cp1252.h"
 
 namespace vyr::ui {
