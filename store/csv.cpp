@@ -13,6 +13,12 @@ namespace vyr {
 std::string TextoHercios(double frecuencia) {
     const double v = std::fabs(frecuencia * 1e6);
     if (!std::isfinite(v) || v == 0.0) return "0";
+    // Whole hertz below 10^15 already have at most 15 digits: the usual case.
+    if (v < 1e15 && v == std::floor(v)) {
+        char b[24];
+        const auto r = std::to_chars(b, b + sizeof b, static_cast<long long>(v));
+        return std::string(b, r.ptr);
+    }
     // 15 significant digits, then written out without exponent.
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
@@ -38,19 +44,32 @@ namespace {
 
 // A line break would end the line and a ";" would start a new field when the
 // file is read back: both would shift or invent fields.
-void AnadeCampo(std::string& linea, const std::string& campo) {
+template <std::size_t N>
+void AnadeCampo(std::string& linea, const FixedText<N>& f) {
+    std::string_view campo(f.data(), N);
+    while (!campo.empty() && campo.back() == ' ') campo.remove_suffix(1);
     linea += ';';
-    for (std::size_t i = 0; i < campo.size(); ++i) {
-        const char c = campo[i];
-        if (c == '\r') {
-            linea += ' ';
-            if (i + 1 < campo.size() && campo[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            linea += ' ';
-        } else {
-            linea += c == ';' ? ',' : c;
+    std::size_t i = 0;
+    while (i < campo.size()) {
+        const std::size_t j = campo.find_first_of("\r\n;", i);
+        if (j == std::string_view::npos) {
+            linea.append(campo.substr(i));
+            break;
         }
+        linea.append(campo.substr(i, j - i));
+        linea += campo[j] == ';' ? ',' : ' ';
+        i = j + 1;
+        if (campo[j] == '\r' && i < campo.size() && campo[i] == '\n') ++i;  // CR LF is one break
     }
+}
+
+void AnadeLinea(std::string& linea, double frecuencia, const RegDatos& d) {
+    linea += TextoHercios(frecuencia);
+    AnadeCampo(linea, d.Descripcion);
+    AnadeCampo(linea, d.Servicio);
+    AnadeCampo(linea, d.Modo);
+    AnadeCampo(linea, d.Fecha);
+    AnadeCampo(linea, d.Observaciones);
 }
 
 std::size_t Siguiente(std::string_view linea, std::size_t p1) {  // 1-based positions
@@ -61,12 +80,8 @@ std::size_t Siguiente(std::string_view linea, std::size_t p1) {  // 1-based posi
 }  // namespace
 
 std::string LineaCsv(double frecuencia, const RegDatos& d) {
-    std::string linea = TextoHercios(frecuencia);
-    AnadeCampo(linea, d.Descripcion.SinEspaciosFinales());
-    AnadeCampo(linea, d.Servicio.SinEspaciosFinales());
-    AnadeCampo(linea, d.Modo.SinEspaciosFinales());
-    AnadeCampo(linea, d.Fecha.SinEspaciosFinales());
-    AnadeCampo(linea, d.Observaciones.SinEspaciosFinales());
+    std::string linea;
+    AnadeLinea(linea, frecuencia, d);
     return linea;
 }
 
@@ -104,7 +119,7 @@ int EscritorCsv::Abre() {
 }
 
 void EscritorCsv::Linea(double frecuencia, const RegDatos& datos) {
-    buffer_ += LineaCsv(frecuencia, datos);
+    AnadeLinea(buffer_, frecuencia, datos);
     buffer_ += "\r\n";
 }
 

@@ -18,9 +18,13 @@ bool Modulo::SalvarDatos() {
     // A failed sort has told the user and left the index as it was; the
     // export then goes on in slot order rather than lose the user's request.
     if (CambioIndice) OrdenaIndice();
+    // One read of the whole data file instead of one per record.
+    const std::string datos = LeeTodosLosDatos();
     for (int i = 1; i <= NumFrec; ++i) {
         if (TablaFrec[i] > 0) {
-            LeeDatos(TablaReg[i]);
+            const int r = TablaReg[i];
+            if (r >= 1 && r <= NumFrec) BufDatos = DatosDeBytes(reinterpret_cast<const unsigned char*>(datos.data()) + std::size_t(r - 1) * kLongDatos);
+            else LeeDatos(r);  // a damaged entry: spaces or whatever lies there
             csv.Linea(TablaFrec[i], BufDatos);
         }
     }

@@ -1,5 +1,6 @@
 #include "store/modulo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 
@@ -76,6 +77,7 @@ bool Modulo::LeeDatos(int n) {
 }
 
 bool Modulo::RegistroPropio(int numreg, int duenosPermitidos) const {
+    if (indiceSano_) return numreg >= 1 && numreg <= NumFrec + (duenosPermitidos == 0 ? 1 : 0);
     return numreg >= 1 && numreg <= kMaxFrecuencias && Duenos(numreg) <= duenosPermitidos;
 }
 
@@ -97,6 +99,24 @@ int Modulo::EscribeIndiceBruto(int slot, double frecuencia, std::int16_t numreg)
     if (indicefd_ < 0) return EBADF;
     const auto b = BytesIndice(BufIndice);
     return fs_.WriteAt(indicefd_, b.data(), b.size(), std::int64_t(slot - 1) * LongRegIndice);
+}
+
+void Modulo::CompruebaRegistros() {
+    std::array<bool, kMaxFrecuencias + 1> visto{};
+    indiceSano_ = true;
+    for (int s = 1; s <= NumFrec && indiceSano_; ++s) {
+        const int r = TablaReg[s];
+        indiceSano_ = r >= 1 && r <= NumFrec && !visto[r];
+        if (indiceSano_) visto[r] = true;
+    }
+}
+
+std::string Modulo::LeeTodosLosDatos() {
+    std::string todo(std::size_t(NumFrec) * kLongDatos, ' ');
+    std::size_t leido = 0;
+    if (datosfd_ < 0 || fs_.ReadAt(datosfd_, todo.data(), todo.size(), 0, leido) != 0) leido = 0;
+    std::fill(todo.begin() + std::ptrdiff_t(leido), todo.end(), ' ');
+    return todo;
 }
 
 bool Modulo::EscribeDatos(int n) {

@@ -73,6 +73,9 @@ private:
     int AbreRw(const std::string& nombre, int& fd, bool& soloLectura, bool& creado);
     void CierraIndice();
     int LeeTablas();  // fills the tables from the open index; 0 or errno
+    void CompruebaRegistros();  // sets indiceSano_
+    // The whole data file, for the export's walk; beyond its end: spaces.
+    std::string LeeTodosLosDatos();
     void ReleeTablas();  // after a failure: the tables become what the files hold
     // Raw writes: 0 or errno, no message.
     int EscribeIndiceBruto(int slot, double frecuencia, std::int16_t numreg);
@@ -97,6 +100,9 @@ private:
     bool indiceSucio_ = false;
     bool datosSucio_ = false;
     bool carpetaSucia_ = false;  // a file was created or renamed since the last sync
+    // The record numbers of slots 1..NumFrec are exactly 1..NumFrec: writes
+    // then need no check for records shared by a damaged index.
+    bool indiceSano_ = false;
 };
 
 }  // namespace vyr

@@ -56,7 +56,9 @@ public:
         tam = st.st_size;
         return 0;
     }
-    int Sync(int fd) override { return ::fsync(fd) == 0 ? 0 : errno; }
+    // fdatasync: the data and the size reach the disk; an unchanged size
+    // spares the inode's journal commit that fsync would add for mtime.
+    int Sync(int fd) override { return ::fdatasync(fd) == 0 ? 0 : errno; }
     int RenameAt(int dirfd, const std::string& de, const std::string& a) override {
         return ::renameat(dirfd, de.c_str(), dirfd, a.c_str()) == 0 ? 0 : errno;
     }

@@ -34,6 +34,8 @@ bool Modulo::Arranca() {
 
     LeeServicios();
     CambioIndice = false;
+    // New files are only safe once their names are on disk.
+    if (carpetaSucia_ && !Sincroniza()) return false;
     return true;
 }
 
@@ -55,6 +57,7 @@ int Modulo::LeeTablas() {
         TablaFrec[k] = BufIndice.Frecuencia;
         TablaReg[k] = BufIndice.NumReg;
     }
+    CompruebaRegistros();
     return enteras > kMaxFrecuencias ? EOVERFLOW : 0;
 }
 

@@ -52,8 +52,8 @@ Modulo::Alta Modulo::AltaInterna() {
         return Alta::Error;
     }
     PosLibre = static_cast<std::int16_t>(slot);
-    if (!reusa) NumFrec = static_cast<std::int16_t>(slot);
     TablaReg[slot] = reg;
+    if (!reusa) NumFrec = static_cast<std::int16_t>(slot);
     TablaFrec[slot] = FrecActual;
     CambioIndice = true;
     return Alta::Hecha;
