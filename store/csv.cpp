@@ -90,18 +90,18 @@ std::string CortaLineaCsv(std::string_view linea, RegDatos& d) {
     std::size_t p1 = 1;
     std::size_t p2 = Siguiente(linea, p1);
     const std::string frecuencia(linea.substr(0, p2 - 1));
-    auto campo = [&]() -> std::string {
+    auto campo = [&]() -> std::string_view {
         if (p2 >= L) return " ";
         p1 = p2 + 1;
         p2 = Siguiente(linea, p1);
-        return std::string(linea.substr(p1 - 1, p2 - p1));
+        return linea.substr(p1 - 1, p2 - p1);
     };
     d.Descripcion.Asigna(campo());
     d.Servicio.Asigna(campo());
     d.Modo.Asigna(campo());
-    std::string fecha = campo();
-    if (fecha.size() == 5) fecha.insert(fecha.begin(), '0');  // a date that lost its leading zero
-    d.Fecha.Asigna(fecha);
+    const std::string_view fecha = campo();
+    if (fecha.size() == 5) d.Fecha.Asigna("0" + std::string(fecha));  // a date that lost its leading zero
+    else d.Fecha.Asigna(fecha);
     d.Observaciones.Asigna(campo());
     return frecuencia;
 }

@@ -84,6 +84,8 @@ private:
     void AvisaRegistroDanado(int numreg);
     void LeeServicios();
     int Duenos(int numreg) const;  // slots whose entry names this record
+    // Lowest slot desde..NumFrec holding valor, or 0.
+    int PrimeraIgual(double valor, int desde = 0) const;
     // The add without its message for the full index: used by the import.
     enum class Alta { Hecha, Llena, Error };
     Alta AltaInterna();

@@ -106,13 +106,21 @@ void Modulo::LeeServicios() {
 }
 
 void Modulo::BuscaFrecuencia() {
-    PosFrec = 0;
-    for (int s = 0; s <= NumFrec; ++s) {
-        if (TablaFrec[s] == FrecActual) {
-            PosFrec = static_cast<std::int16_t>(s);
-            return;
-        }
+    PosFrec = static_cast<std::int16_t>(PrimeraIgual(FrecActual));
+}
+
+int Modulo::PrimeraIgual(double valor, int desde) const {
+    // Four slots a test, without branches inside, so the compiler can use
+    // vector compares; the first equal slot still wins.
+    const double* t = TablaFrec.data();
+    const int n = NumFrec + 1;  // slots 0..NumFrec
+    int s = desde;
+    for (; s + 4 <= n; s += 4) {
+        if ((t[s] == valor) | (t[s + 1] == valor) | (t[s + 2] == valor) | (t[s + 3] == valor)) break;
     }
+    for (; s < n; ++s)
+        if (t[s] == valor) return s;
+    return 0;
 }
 
 }  // namespace vyr

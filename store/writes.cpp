@@ -19,11 +19,14 @@ Modulo::Alta Modulo::AltaInterna() {
     // The lowest deleted slot whose record is its own; a damaged entry
     // sharing its record with another is passed over.
     int slot = 0;
-    for (int s = 1; s <= NumFrec; ++s) {
-        if (TablaFrec[s] == 0.0 && RegistroPropio(TablaReg[s], 1)) {
+    for (int desde = 1; desde <= NumFrec;) {
+        const int s = PrimeraIgual(0.0, desde);
+        if (s == 0) break;
+        if (RegistroPropio(TablaReg[s], 1)) {
             slot = s;
             break;
         }
+        desde = s + 1;
     }
     const bool reusa = slot != 0;
     if (!reusa) {
