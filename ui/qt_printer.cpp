@@ -95,6 +95,9 @@ private:
         if (!info.isNull()) {
             printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
             printer_->setColorMode(color_modo_);
+            // Qt starts from its locale's paper; the queue's own default is what
+            // the user has set up for that printer.
+            if (const QPageSize p = info.defaultPageSize(); p.isValid()) printer_->setPageSize(p);
             // With an unusable queue Qt switches to PDF output without a file
             // name: begin() then fails, and we fall back like with no printer.
             if (printer_->isValid() && printer_->outputFormat() == QPrinter::NativeFormat &&
