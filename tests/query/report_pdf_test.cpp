@@ -242,15 +242,6 @@ TEST_F(ReportPdfTest, NothingPrintedMeansNoFileAndNoMessage) {
     EXPECT_TRUE(msg.vistos.empty());
 }
 
-TEST_F(ReportPdfTest, TheFontIsPutBackAfterTheReport) {
-    const QtPrinterFactory::Fuente antes = qt->FuenteActual();
-    PdfAlto();
-    Imprime(Muchas(3));
-    EXPECT_EQ(qt->FuenteActual().nombre, antes.nombre);
-    EXPECT_DOUBLE_EQ(qt->FuenteActual().puntos, static_cast<float>(antes.puntos));
-    EXPECT_NE(antes.nombre, "Courier New");
-}
-
 TEST_F(ReportPdfTest, AnUnwritablePdfIsReported) {
     qt->UsaPdf((tmp.path() + "/no/existe/x.pdf").toStdString(), QPageSize(QPageSize::A4), QMarginsF());
     Imprime(Muchas(2));
