@@ -1,5 +1,6 @@
 #include "query/frm_consultar.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -49,7 +50,12 @@ frmConsultar::frmConsultar(vyr::Modulo& m, const vyr::ui::Entorno& e, QWidget* p
     setFixedSize(size());
 
     const QFont f9 = Verdana(9), f825 = Verdana(8.25), marco = Verdana(12, true);
-    const QFont defecto = font();
+    // The window's default font, set explicitly so that the frame's caption
+    // font does not reach the two unit labels.
+    QFont defecto = QApplication::font();
+    defecto.setFamily(defecto.family());
+    defecto.setPointSizeF(8);
+    defecto.setBold(false);
     const auto u = [](const char* s) { return QString::fromUtf8(s); };
 
     Frame1 = Control<QGroupBox>(this, "Frame1", RectTwips(360, 360, 2895, 2895), marco);

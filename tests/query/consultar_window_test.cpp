@@ -42,6 +42,7 @@ TEST_F(ConsultarTest, LoadsWithTheDesignDefaultsAndFocusInTheDescriptionBox) {
     EXPECT_EQ(v.findChild<QLineEdit*>("txtBusObs"), v.txtBusObs);
     // The frames' large bold caption font does not reach their controls.
     EXPECT_FALSE(v.optVerTodo->font().bold());
+    EXPECT_FALSE(v.Label7->font().bold());
 }
 
 TEST_F(ConsultarTest, TabFollowsTheDesignOrder) {
