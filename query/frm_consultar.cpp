@@ -14,31 +14,15 @@
 #include "main_window/frequency_text.h"
 #include "query/consulta.h"
 #include "query/query_texts.h"
+#include "ui/controles.h"
 #include "ui/texto.h"
 #include "ui/twips.h"
 
 namespace t = vyr::textos_consulta;
 using vyr::ui::RectTwips;
 
-namespace {
-
-QFont Verdana(double puntos, bool negrita = false) {
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
-
-template <class W>
-W* Control(QWidget* padre, const char* nombre, QRect r, const QFont& fuente) {
-    auto* w = new W(padre);
-    w->setObjectName(QString::fromLatin1(nombre));
-    w->setGeometry(r);
-    w->setFont(fuente);
-    return w;
-}
-
-}  // namespace
+using vyr::ui::Control;
+using vyr::ui::Verdana;
 
 frmConsultar::frmConsultar(vyr::Modulo& m, const vyr::ui::Entorno& e, QWidget* parent)
     : QDialog(parent), m_(m), e_(e) {
@@ -50,12 +34,8 @@ frmConsultar::frmConsultar(vyr::Modulo& m, const vyr::ui::Entorno& e, QWidget* p
     setFixedSize(size());
 
     const QFont f9 = Verdana(9), f825 = Verdana(8.25), marco = Verdana(12, true);
-    // The window's default font, set explicitly so that the frame's caption
-    // font does not reach the two unit labels.
-    QFont defecto = QApplication::font();
-    defecto.setFamily(defecto.family());
-    defecto.setPointSizeF(8);
-    defecto.setBold(false);
+    // Set explicitly, so that the frame's caption font does not reach the unit labels.
+    const QFont defecto = vyr::ui::FuenteDefecto();
     const auto u = [](const char* s) { return QString::fromUtf8(s); };
 
     Frame1 = Control<QGroupBox>(this, "Frame1", RectTwips(360, 360, 2895, 2895), marco);
@@ -119,7 +99,7 @@ frmConsultar::frmConsultar(vyr::Modulo& m, const vyr::ui::Entorno& e, QWidget* p
     QWidget* orden[] = {txtBusDes,  txtBusSer,  txtBusMod,   txtBusObs, chkEscuchadas,
                         chkGuardar, chkImprimir, cmdHacer,   optVerTodo, optVerEntre,
                         txtFrecu1,  txtFrecu2,  cmdSalir};
-    for (std::size_t i = 0; i + 1 < std::size(orden); ++i) setTabOrder(orden[i], orden[i + 1]);
+    vyr::ui::OrdenTab(orden);
 
     connect(cmdHacer, &QPushButton::clicked, this, &frmConsultar::cmdHacer_Click);
     connect(cmdSalir, &QPushButton::clicked, this, &frmConsultar::cmdSalir_Click);

@@ -20,4 +20,18 @@ std::string ACp1252(const QString& texto) {
     return r;
 }
 
+QString PrimerosCaracteres(const QString& texto, int n) {
+    qsizetype i = 0;
+    for (int c = 0; c < n && i < texto.size(); ++c)
+        i += (texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate()) ? 2 : 1;
+    return texto.left(i);
+}
+
+int Caracteres(const QString& texto) {
+    int c = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i, ++c)
+        if (texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate()) ++i;
+    return c;
+}
+
 }  // namespace vyr::ui

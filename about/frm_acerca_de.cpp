@@ -1,0 +1,59 @@
+#include "about/frm_acerca_de.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/controles.h"
+#include "ui/twips.h"
+
+using vyr::ui::Control;
+using vyr::ui::RectTwips;
+using vyr::ui::Verdana;
+
+namespace {
+constexpr const char* kTitulo = "VYR - Acerca de...";
+constexpr const char* kLabel1 = "VYR";
+constexpr const char* kLabel2 = "W";
+constexpr const char* kVersion = "v 0,99";
+constexpr const char* kCerrar = "Cerrar";
+}  // namespace
+
+frmAcercaDe::frmAcercaDe() : QDialog(nullptr) {
+    setObjectName(QStringLiteral("frmAcercaDe"));
+    setWindowTitle(QString::fromUtf8(kTitulo));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setGeometry(RectTwips(7440, 5940, 4485, 3090));
+    setFixedSize(size());
+
+    Label1 = Control<QLabel>(this, "Label1", RectTwips(120, 120, 1215, 615), Verdana(24));
+    Label1->setText(QString::fromUtf8(kLabel1));
+    Label2 = Control<QLabel>(this, "Label2", RectTwips(1200, 360, 1335, 375), Verdana(12));
+    Label2->setText(QString::fromUtf8(kLabel2));
+    Line1 = Control<QFrame>(this, "Line1",
+                            QRect(vyr::ui::Px(120), vyr::ui::Px(960), vyr::ui::Px(4320) - vyr::ui::Px(120), 1),
+                            font());
+    Line1->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    Line1->setLineWidth(1);
+    Label3 = Control<QLabel>(this, "Label3", RectTwips(1920, 1320, 1095, 375), Verdana(14.25));
+    Label3->setText(QString::fromUtf8(kVersion));
+    Command1 = Control<QPushButton>(this, "Command1", RectTwips(3480, 2640, 855, 375),
+                                    vyr::ui::FuenteDefecto());
+    Command1->setText(QString::fromUtf8(kCerrar));
+    Command1->setAutoDefault(false);
+    Command1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, [this] { emit descarga(); });
+}
+
+void frmAcercaDe::closeEvent(QCloseEvent* e) {
+    QDialog::closeEvent(e);
+    emit descarga();
+}
+
+void frmAcercaDe::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) return;  // only "Cerrar" and the close box end it
+    QDialog::keyPressEvent(e);
+}

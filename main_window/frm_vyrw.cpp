@@ -1,0 +1,209 @@
+#include "main_window/frm_vyrw.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "about/frm_acerca_de.h"
+#include "editor/frm_crea_modi.h"
+#include "main_window/textos_principal.h"
+#include "query/frm_consultar.h"
+#include "ui/caja_multilinea.h"
+#include "ui/controles.h"
+#include "ui/twips.h"
+
+namespace t = vyr::textos_principal;
+using vyr::ui::Control;
+using vyr::ui::RectTwips;
+using vyr::ui::Verdana;
+
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+template <class W>
+void TextoAzul(W* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, QColor(0, 0, 255));
+    w->setPalette(p);
+}
+
+}  // namespace
+
+frmVYRw::frmVYRw(vyr::Modulo& m, const vyr::ui::Entorno& e)
+    : m_(m),
+      e_(e),
+      editor_([this] { return new frmCreaModi(m_, e_, *this); }),
+      consultar_([this] { return new frmConsultar(m_, e_); }),
+      acercaDe_([] { return new frmAcercaDe; }) {
+    setObjectName(QStringLiteral("frmVYRw"));
+    setWindowTitle(U(t::kTitulo));
+    CreaControles();
+    CreaMenus();
+    // The layout is fixed: the window keeps the design's size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    const QRect cliente = RectTwips(5145, 4635, 8550, 5640);
+    move(cliente.left(), cliente.top() - menuBar()->sizeHint().height());
+}
+
+frmVYRw::~frmVYRw() = default;
+
+void frmVYRw::CreaControles() {
+    auto* c = new QWidget(this);
+    c->setObjectName(QStringLiteral("cliente"));
+    c->setFixedSize(vyr::ui::Px(8550), vyr::ui::Px(5640));
+    setCentralWidget(c);
+
+    const QFont f9 = Verdana(9), f825 = Verdana(8.25);
+    Label1 = Control<QLabel>(c, "Label1", RectTwips(240, 120, 1215, 615), Verdana(24));
+    Label1->setText(U(t::kLabel1));
+    Label2 = Control<QLabel>(c, "Label2", RectTwips(1320, 360, 1575, 375), Verdana(12));
+    Label2->setText(U(t::kLabel2));
+    Label3 = Control<QLabel>(c, "Label3", RectTwips(3120, 480, 1695, 375), Verdana(14.25));
+    Label3->setText(U(t::kLabel3));
+
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setPointSizeF(15.75);
+    courier.setBold(true);
+    txtFrecu = Control<QLineEdit>(c, "txtFrecu", RectTwips(4800, 450, 3135, 405), courier);
+    txtFrecu->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette p = txtFrecu->palette();
+    p.setColor(QPalette::Text, QColor(0, 0, 255));
+    p.setColor(QPalette::Base, QColor(192, 255, 255));
+    txtFrecu->setPalette(p);
+
+    Label10 = Control<QLabel>(c, "Label10", RectTwips(7920, 600, 375, 255), vyr::ui::FuenteDefecto());
+    Label10->setText(U(t::kLabel10));
+    cmdConsultar = Control<QPushButton>(c, "cmdConsultar", RectTwips(2400, 1560, 975, 375),
+                                        vyr::ui::FuenteDefecto());
+    cmdConsultar->setText(U(t::kConsultar));
+    cmdSalir = Control<QPushButton>(c, "cmdSalir", RectTwips(5280, 1560, 975, 375),
+                                    vyr::ui::FuenteDefecto());
+    cmdSalir->setText(U(t::kSalir));
+
+    Line1 = Control<QFrame>(c, "Line1", QRect(vyr::ui::Px(120), vyr::ui::Px(2280) - 1,
+                                              vyr::ui::Px(8400) - vyr::ui::Px(120), 2),
+                            font());
+    Line1->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    Line1->setLineWidth(2);
+
+    Label4 = Control<QLabel>(c, "Label4", RectTwips(240, 2640, 1215, 255), f9);
+    Label4->setText(U(t::kLabel4));
+    txtFicFrecu = Control<QLineEdit>(c, "txtFicFrecu", RectTwips(840, 2640, 1695, 285),
+                                     Verdana(8.25, true));
+    txtFicFrecu->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label5 = Control<QLabel>(c, "Label5", RectTwips(2760, 2640, 1215, 255), f9);
+    Label5->setText(U(t::kLabel5));
+    txtFicDescri = Control<QLineEdit>(c, "txtFicDescri", RectTwips(3960, 2640, 4335, 285), f9);
+    Label6 = Control<QLabel>(c, "Label6", RectTwips(240, 3240, 855, 255), f9);
+    Label6->setText(U(t::kLabel6));
+    txtFicServi = Control<QLineEdit>(c, "txtFicServi", RectTwips(1080, 3240, 1935, 285), f9);
+    Label7 = Control<QLabel>(c, "Label7", RectTwips(3360, 3240, 615, 255), f9);
+    Label7->setText(U(t::kLabel7));
+    txtFicModo = Control<QLineEdit>(c, "txtFicModo", RectTwips(3960, 3240, 735, 285), f9);
+    txtFicModo->setAlignment(Qt::AlignCenter);
+    Label8 = Control<QLabel>(c, "Label8", RectTwips(5040, 3240, 735, 255), f9);
+    Label8->setText(U(t::kLabel8));
+    txtFicFecha = Control<QLineEdit>(c, "txtFicFecha", RectTwips(5760, 3240, 855, 285), f9);
+    txtFicFecha->setAlignment(Qt::AlignCenter);
+    cmdFicActFecha = Control<QPushButton>(c, "cmdFicActFecha", RectTwips(6720, 3240, 1455, 255), f825);
+    cmdFicActFecha->setText(U(t::kFechaHoy));
+    Label9 = Control<QLabel>(c, "Label9", RectTwips(240, 3840, 1695, 255), f9);
+    Label9->setText(U(t::kLabel9));
+    txtFicObserva = Control<vyr::ui::CajaMultilinea>(c, "txtFicObserva",
+                                                     RectTwips(360, 4200, 7815, 735), f9);
+    cmdFicModi = Control<QPushButton>(c, "cmdFicModi", RectTwips(3840, 5160, 975, 375), f825);
+    cmdFicModi->setText(U(t::kModificar));
+
+    for (QLineEdit* caja : {txtFicFrecu, txtFicDescri, txtFicServi, txtFicModo, txtFicFecha})
+        TextoAzul(caja);
+    TextoAzul(txtFicObserva);
+    // Every box of the window: Ctrl+X must reach the menu, not cut.
+    for (QWidget* caja : std::initializer_list<QWidget*>{txtFrecu, txtFicFrecu, txtFicDescri, txtFicServi,
+                                                        txtFicModo, txtFicFecha, txtFicObserva})
+        caja->installEventFilter(this);
+    for (QPushButton* b : {cmdConsultar, cmdSalir, cmdFicActFecha, cmdFicModi}) b->setAutoDefault(false);
+
+    QWidget* const orden[] = {txtFrecu,    cmdSalir,     cmdConsultar, cmdFicActFecha,
+                              cmdFicModi,  txtFicFrecu,  txtFicDescri, txtFicServi,
+                              txtFicModo,  txtFicObserva, txtFicFecha};
+    vyr::ui::OrdenTab(orden);
+
+    connect(cmdSalir, &QPushButton::clicked, this, &frmVYRw::Termina);
+    connect(cmdConsultar, &QPushButton::clicked, this, &frmVYRw::cmdConsultar_Click);
+    connect(cmdFicActFecha, &QPushButton::clicked, this, &frmVYRw::cmdFicActFecha_Click);
+    connect(cmdFicModi, &QPushButton::clicked, this, &frmVYRw::cmdFicModi_Click);
+}
+
+void frmVYRw::CreaMenus() {
+    mnuArchivo = menuBar()->addMenu(U(t::kMnuArchivo));
+    mnuArchivo->setObjectName(QStringLiteral("mnuArchivo"));
+    mnuGuardar = mnuArchivo->addAction(U(t::kMnuGuardar));
+    mnuGuardar->setObjectName(QStringLiteral("mnuGuardar"));
+    mnuRecuperar = mnuArchivo->addAction(U(t::kMnuRecuperar));
+    mnuRecuperar->setObjectName(QStringLiteral("mnuRecuperar"));
+    mnuSalir = mnuArchivo->addAction(U(t::kMnuSalir));
+    mnuSalir->setObjectName(QStringLiteral("mnuSalir"));
+    mnuSalir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuAcercaDe = menuBar()->addAction(U(t::kMnuAcercaDe));
+    mnuAcercaDe->setObjectName(QStringLiteral("mnuAcercaDe"));
+
+    connect(mnuGuardar, &QAction::triggered, this, [this] { m_.SalvarDatos(); });
+    connect(mnuRecuperar, &QAction::triggered, this, [this] { m_.RecuperarDatos(); });
+    connect(mnuSalir, &QAction::triggered, this, &frmVYRw::Termina);
+    connect(mnuAcercaDe, &QAction::triggered, this, &frmVYRw::mnuAcercaDe_Click);
+}
+
+bool frmVYRw::Carga() { return m_.Arranca(); }
+
+void frmVYRw::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    txtFrecu->setFocus();
+}
+
+bool frmVYRw::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(e)->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_X)) {
+        e->ignore();  // left unaccepted, the menu's shortcut takes the key
+        return true;
+    }
+    if (o == txtFrecu && e->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent*>(e)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            txtFrecu_Enter();
+            return true;  // Enter inserts nothing
+        }
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+void frmVYRw::VaciaFicha() {
+    txtFicFrecu->clear();
+    txtFicDescri->clear();
+    txtFicServi->clear();
+    txtFicModo->clear();
+    txtFicFecha->clear();
+    txtFicObserva->clear();
+}
+
+void frmVYRw::mnuAcercaDe_Click() { acercaDe_->exec(); }
+
+void frmVYRw::Termina() {
+    if (terminado_) return;
+    terminado_ = true;
+    editor_.Descarga();
+    consultar_.Descarga();
+    acercaDe_.Descarga();
+    emit fin();
+}
+
+void frmVYRw::closeEvent(QCloseEvent* e) {
+    QMainWindow::closeEvent(e);
+    Termina();
+}

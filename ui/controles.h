@@ -1,0 +1,43 @@
+#pragma once
+// What every window needs to build its controls from their design values.
+#include <QApplication>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+namespace vyr::ui {
+
+inline QFont Verdana(double puntos, bool negrita = false) {
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSizeF(puntos);
+    f.setBold(negrita);
+    return f;
+}
+
+// The typeface of controls without a font of their own.
+inline QFont FuenteDefecto() {
+    QFont f = QApplication::font();
+    f.setFamily(f.family());  // resolved, so that a parent's font does not reach it
+    f.setPointSizeF(8);
+    f.setBold(false);
+    return f;
+}
+
+// A control named as in the design, so that tests and accessibility tools find it.
+template <class W>
+W* Control(QWidget* padre, const char* nombre, QRect r, const QFont& fuente) {
+    auto* w = new W(padre);
+    w->setObjectName(QString::fromLatin1(nombre));
+    w->setGeometry(r);
+    w->setFont(fuente);
+    return w;
+}
+
+// Focus follows the list, the last one back to the first.
+template <std::size_t N>
+void OrdenTab(QWidget* const (&orden)[N]) {
+    for (std::size_t i = 0; i + 1 < N; ++i) QWidget::setTabOrder(orden[i], orden[i + 1]);
+}
+
+}  // namespace vyr::ui

@@ -1,0 +1,8 @@
+#include "ui/qt_clock.h"
+
+#include <QDate>
+
+vyr::ui::Fecha QtClock::Hoy() {
+    const QDate d = QDate::currentDate();
+    return {d.day(), d.month(), d.year()};
+}
