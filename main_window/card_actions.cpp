@@ -49,6 +49,7 @@ void frmVYRw::cmdFicModi_Click() {
         editor.txtCMObserva->setText(SinEspaciosFinales(txtFicObserva->text()));
         VaciaFicha();
         editor.exec();
+        TrasModal();
     }
     txtFrecu->setFocus();
 }
@@ -56,4 +57,5 @@ void frmVYRw::cmdFicModi_Click() {
 void frmVYRw::cmdConsultar_Click() {
     txtFrecu->setFocus();
     consultar_->exec();
+    TrasModal();
 }

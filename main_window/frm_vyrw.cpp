@@ -121,6 +121,9 @@ void frmVYRw::CreaControles() {
     cmdFicModi = Control<QPushButton>(c, "cmdFicModi", RectTwips(3840, 5160, 975, 375), f825);
     cmdFicModi->setText(U(t::kModificar));
 
+    // A substituted typeface may be wider than the design's: no caption is cut.
+    for (QLabel* l : c->findChildren<QLabel*>())
+        l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
     for (QLineEdit* caja : {txtFicFrecu, txtFicDescri, txtFicServi, txtFicModo, txtFicFecha})
         TextoAzul(caja);
     TextoAzul(txtFicObserva);
@@ -192,7 +195,16 @@ void frmVYRw::VaciaFicha() {
     txtFicObserva->clear();
 }
 
-void frmVYRw::mnuAcercaDe_Click() { acercaDe_->exec(); }
+void frmVYRw::mnuAcercaDe_Click() {
+    acercaDe_->exec();
+    TrasModal();
+}
+
+void frmVYRw::TrasModal() {
+    if (terminado_) return;
+    activateWindow();
+    txtFrecu->setFocus();
+}
 
 void frmVYRw::Termina() {
     if (terminado_) return;

@@ -80,6 +80,9 @@ private:
     void cmdConsultar_Click();
     void mnuAcercaDe_Click();
     void Termina();
+    // Back from a modal window: the keys come to the entry box again, also
+    // where no window manager hands the activation back.
+    void TrasModal();
 
     vyr::Modulo& m_;
     vyr::ui::Entorno e_;

@@ -43,5 +43,5 @@ void frmVYRw::txtFrecu_Enter() {
     editor.txtCMFrecu->setText(txtFrecu->text());
     txtFrecu->clear();
     editor.exec();
-    txtFrecu->setFocus();
+    TrasModal();
 }

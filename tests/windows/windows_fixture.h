@@ -1,0 +1,68 @@
+#pragma once
+// A store written byte by byte into a temporary folder, the main window on it
+// with fake services, and modal windows driven from inside their exec().
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_message_service.h"
+#include "fakes/fake_printer.h"
+#include "main_window/frm_vyrw.h"
+#include "query/query_fixture.h"
+#include "store/modulo.h"
+
+class frmCreaModi;
+
+namespace vyr::test {
+
+inline const std::string kServiciosPrueba =
+    "BC Radiodifusi\xf3n\r\nUT Utilitarias\r\nXY-\r\nAB CD\r\nCD Costeras\r\nMA Mar\xedtimo";
+
+class VentanasTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string Bytes(const std::string& n) const;
+    void Pon(const std::string& n, const std::string& bytes) const;
+    // Writes the index, data and services files, loads and shows the main window.
+    void Crea(const std::vector<Fila>& filas, const std::string& servicios = kServiciosPrueba);
+
+    // Types a text into the entry box and presses Enter.
+    void Teclea(const QString& texto);
+    // abre() opens a modal window of type T; accion runs once it is shown and
+    // active. false: it never came up (a fallback closed whatever was open).
+    template <class T>
+    bool EnModal(const std::function<void()>& abre, const std::function<void(T&)>& accion);
+    bool EnEditor(const std::function<void()>& abre, const std::function<void(frmCreaModi&)>& accion);
+
+    // Tab out of an editor box, then the box's text.
+    static QString Sale(QWidget* caja);
+
+    QTemporaryDir tmp;
+    FakeMessageService msg;
+    FakeClock reloj;
+    FakePrinterFactory impresoras;
+    std::unique_ptr<ui::Entorno> env;
+    std::unique_ptr<Modulo> m;
+    std::unique_ptr<frmVYRw> w;
+    int fines = 0;  // times the window asked the program to end
+
+private:
+    bool EsperaModal(const std::function<void()>& abre, const std::function<bool(QWidget*)>& es,
+                     const std::function<void(QWidget*)>& accion);
+};
+
+template <class T>
+bool VentanasTest::EnModal(const std::function<void()>& abre, const std::function<void(T&)>& accion) {
+    return EsperaModal(
+        abre, [](QWidget* mw) { return qobject_cast<T*>(mw) != nullptr; },
+        [&](QWidget* mw) { accion(*qobject_cast<T*>(mw)); });
+}
+
+}  // namespace vyr::test
