@@ -10,6 +10,7 @@
 #include "editor/textos_editor.h"
 #include "ui/caja_multilinea.h"
 #include "ui/controles.h"
+#include "ui/ficha.h"
 #include "ui/twips.h"
 
 namespace t = vyr::textos_editor;
@@ -31,35 +32,24 @@ frmCreaModi::frmCreaModi(vyr::Modulo& m, const vyr::ui::Entorno& e, frmVYRw& pri
 
 void frmCreaModi::CreaControles() {
     const auto u = [](const char* s) { return QString::fromUtf8(s); };
-    const QFont f9 = Verdana(9), f825 = Verdana(8.25);
-    Label4 = Control<QLabel>(this, "Label4", RectTwips(240, 480, 1215, 255), f9);
-    Label4->setText(u(t::kLabel4));
-    txtCMFrecu = Control<QLineEdit>(this, "txtCMFrecu", RectTwips(840, 480, 1575, 285), f825);
-    txtCMFrecu->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label5 = Control<QLabel>(this, "Label5", RectTwips(2760, 480, 1215, 255), f9);
-    Label5->setText(u(t::kLabel5));
-    txtCMDescri = Control<QLineEdit>(this, "txtCMDescri", RectTwips(3960, 480, 4335, 285), f9);
-    Label6 = Control<QLabel>(this, "Label6", RectTwips(240, 1080, 855, 255), f9);
-    Label6->setText(u(t::kLabel6));
-    txtCMServi = Control<QLineEdit>(this, "txtCMServi", RectTwips(1080, 1080, 1935, 285), f9);
-    Label7 = Control<QLabel>(this, "Label7", RectTwips(3360, 1080, 615, 255), f9);
-    Label7->setText(u(t::kLabel7));
-    txtCMModo = Control<QLineEdit>(this, "txtCMModo", RectTwips(3960, 1080, 735, 285), f9);
-    txtCMModo->setAlignment(Qt::AlignCenter);
-    Label8 = Control<QLabel>(this, "Label8", RectTwips(5040, 1080, 735, 255), f9);
-    Label8->setText(u(t::kLabel8));
-    txtCMFecha = Control<QLineEdit>(this, "txtCMFecha", RectTwips(5760, 1080, 855, 285), f9);
-    txtCMFecha->setAlignment(Qt::AlignCenter);
-    cmdCMActFecha = Control<QPushButton>(this, "cmdCMActFecha", RectTwips(6720, 1080, 1455, 255), f825);
-    cmdCMActFecha->setText(u(t::kFechaHoy));
-    Label9 = Control<QLabel>(this, "Label9", RectTwips(240, 1680, 1695, 255), f9);
-    Label9->setText(u(t::kLabel9));
-    txtCMObserva = Control<vyr::ui::CajaMultilinea>(this, "txtCMObserva",
-                                                    RectTwips(360, 2040, 7815, 735), f9);
+    const vyr::ui::Ficha f = vyr::ui::CreaFicha(this, {"CM", 480, 1575, false});
+    Label4 = f.Label4;
+    txtCMFrecu = f.frecu;
+    Label5 = f.Label5;
+    txtCMDescri = f.descri;
+    Label6 = f.Label6;
+    txtCMServi = f.servi;
+    Label7 = f.Label7;
+    txtCMModo = f.modo;
+    Label8 = f.Label8;
+    txtCMFecha = f.fecha;
+    cmdCMActFecha = f.actFecha;
+    Label9 = f.Label9;
+    txtCMObserva = f.observa;
     cmdCMBorrar = Control<QPushButton>(this, "cmdCMBorrar", RectTwips(360, 3000, 975, 375),
                                        vyr::ui::FuenteDefecto());
     cmdCMBorrar->setText(u(t::kBorrar));
-    cmdCMGraba = Control<QPushButton>(this, "cmdCMGraba", RectTwips(3600, 3000, 975, 375), f825);
+    cmdCMGraba = Control<QPushButton>(this, "cmdCMGraba", RectTwips(3600, 3000, 975, 375), Verdana(8.25));
     cmdCMGraba->setText(u(t::kGuardar));
     cmdCMSalir = Control<QPushButton>(this, "cmdCMSalir", RectTwips(7200, 3000, 975, 375),
                                       vyr::ui::FuenteDefecto());

@@ -3,13 +3,6 @@
 namespace vyr::textos_editor {
 
 inline constexpr const char* kTitulo = "VYR - Crear / Modificar";
-inline constexpr const char* kLabel4 = "Frec.:";
-inline constexpr const char* kLabel5 = "Descripción:";
-inline constexpr const char* kLabel6 = "Servicio:";
-inline constexpr const char* kLabel7 = "Modo:";
-inline constexpr const char* kLabel8 = "Fecha:";
-inline constexpr const char* kFechaHoy = "Fecha hoy";
-inline constexpr const char* kLabel9 = "Observaciones:";
 inline constexpr const char* kBorrar = "Borrar";
 inline constexpr const char* kGuardar = "Guardar";
 inline constexpr const char* kSalir = "Salir";

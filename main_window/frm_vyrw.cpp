@@ -16,6 +16,7 @@
 #include "query/frm_consultar.h"
 #include "ui/caja_multilinea.h"
 #include "ui/controles.h"
+#include "ui/ficha.h"
 #include "ui/twips.h"
 
 namespace t = vyr::textos_principal;
@@ -60,7 +61,6 @@ void frmVYRw::CreaControles() {
     c->setFixedSize(vyr::ui::Px(8550), vyr::ui::Px(5640));
     setCentralWidget(c);
 
-    const QFont f9 = Verdana(9), f825 = Verdana(8.25);
     Label1 = Control<QLabel>(c, "Label1", RectTwips(240, 120, 1215, 615), Verdana(24));
     Label1->setText(U(t::kLabel1));
     Label2 = Control<QLabel>(c, "Label2", RectTwips(1320, 360, 1575, 375), Verdana(12));
@@ -68,7 +68,7 @@ void frmVYRw::CreaControles() {
     Label3 = Control<QLabel>(c, "Label3", RectTwips(3120, 480, 1695, 375), Verdana(14.25));
     Label3->setText(U(t::kLabel3));
 
-    QFont courier(QStringLiteral("Courier New"));
+    QFont courier(vyr::ui::Familia(QStringLiteral("Courier New")));
     courier.setPointSizeF(15.75);
     courier.setBold(true);
     txtFrecu = Control<QLineEdit>(c, "txtFrecu", RectTwips(4800, 450, 3135, 405), courier);
@@ -93,32 +93,21 @@ void frmVYRw::CreaControles() {
     Line1->setFrameStyle(QFrame::HLine | QFrame::Plain);
     Line1->setLineWidth(2);
 
-    Label4 = Control<QLabel>(c, "Label4", RectTwips(240, 2640, 1215, 255), f9);
-    Label4->setText(U(t::kLabel4));
-    txtFicFrecu = Control<QLineEdit>(c, "txtFicFrecu", RectTwips(840, 2640, 1695, 285),
-                                     Verdana(8.25, true));
-    txtFicFrecu->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label5 = Control<QLabel>(c, "Label5", RectTwips(2760, 2640, 1215, 255), f9);
-    Label5->setText(U(t::kLabel5));
-    txtFicDescri = Control<QLineEdit>(c, "txtFicDescri", RectTwips(3960, 2640, 4335, 285), f9);
-    Label6 = Control<QLabel>(c, "Label6", RectTwips(240, 3240, 855, 255), f9);
-    Label6->setText(U(t::kLabel6));
-    txtFicServi = Control<QLineEdit>(c, "txtFicServi", RectTwips(1080, 3240, 1935, 285), f9);
-    Label7 = Control<QLabel>(c, "Label7", RectTwips(3360, 3240, 615, 255), f9);
-    Label7->setText(U(t::kLabel7));
-    txtFicModo = Control<QLineEdit>(c, "txtFicModo", RectTwips(3960, 3240, 735, 285), f9);
-    txtFicModo->setAlignment(Qt::AlignCenter);
-    Label8 = Control<QLabel>(c, "Label8", RectTwips(5040, 3240, 735, 255), f9);
-    Label8->setText(U(t::kLabel8));
-    txtFicFecha = Control<QLineEdit>(c, "txtFicFecha", RectTwips(5760, 3240, 855, 285), f9);
-    txtFicFecha->setAlignment(Qt::AlignCenter);
-    cmdFicActFecha = Control<QPushButton>(c, "cmdFicActFecha", RectTwips(6720, 3240, 1455, 255), f825);
-    cmdFicActFecha->setText(U(t::kFechaHoy));
-    Label9 = Control<QLabel>(c, "Label9", RectTwips(240, 3840, 1695, 255), f9);
-    Label9->setText(U(t::kLabel9));
-    txtFicObserva = Control<vyr::ui::CajaMultilinea>(c, "txtFicObserva",
-                                                     RectTwips(360, 4200, 7815, 735), f9);
-    cmdFicModi = Control<QPushButton>(c, "cmdFicModi", RectTwips(3840, 5160, 975, 375), f825);
+    const vyr::ui::Ficha f = vyr::ui::CreaFicha(c, {"Fic", 2640, 1695, true});
+    Label4 = f.Label4;
+    txtFicFrecu = f.frecu;
+    Label5 = f.Label5;
+    txtFicDescri = f.descri;
+    Label6 = f.Label6;
+    txtFicServi = f.servi;
+    Label7 = f.Label7;
+    txtFicModo = f.modo;
+    Label8 = f.Label8;
+    txtFicFecha = f.fecha;
+    cmdFicActFecha = f.actFecha;
+    Label9 = f.Label9;
+    txtFicObserva = f.observa;
+    cmdFicModi = Control<QPushButton>(c, "cmdFicModi", RectTwips(3840, 5160, 975, 375), Verdana(8.25));
     cmdFicModi->setText(U(t::kModificar));
 
     // A substituted typeface may be wider than the design's: no caption is cut.

@@ -9,13 +9,6 @@ inline constexpr const char* kLabel3 = "Frecuencia:";
 inline constexpr const char* kLabel10 = " MHz";
 inline constexpr const char* kConsultar = "Consultar";
 inline constexpr const char* kSalir = "Salir";
-inline constexpr const char* kLabel4 = "Frec.:";
-inline constexpr const char* kLabel5 = "Descripción:";
-inline constexpr const char* kLabel6 = "Servicio:";
-inline constexpr const char* kLabel7 = "Modo:";
-inline constexpr const char* kLabel8 = "Fecha:";
-inline constexpr const char* kFechaHoy = "Fecha hoy";
-inline constexpr const char* kLabel9 = "Observaciones:";
 inline constexpr const char* kModificar = "Modificar";
 
 inline constexpr const char* kMnuArchivo = "&Archivo";

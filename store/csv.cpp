@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 
 #include "store/file_system.h"
@@ -46,20 +47,28 @@ namespace {
 // file is read back: both would shift or invent fields.
 template <std::size_t N>
 void AnadeCampo(std::string& linea, const FixedText<N>& f) {
-    std::string_view campo(f.data(), N);
-    while (!campo.empty() && campo.back() == ' ') campo.remove_suffix(1);
+    const char* const d = f.data();
+    std::size_t n = N;
+    // Eight spaces at a time: most fields end in a long run of them.
+    static constexpr char kOcho[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    while (n >= 8 && std::memcmp(d + n - 8, kOcho, 8) == 0) n -= 8;
+    while (n > 0 && d[n - 1] == ' ') --n;
     linea += ';';
-    std::size_t i = 0;
-    while (i < campo.size()) {
-        const std::size_t j = campo.find_first_of("\r\n;", i);
-        if (j == std::string_view::npos) {
-            linea.append(campo.substr(i));
-            break;
+    // The usual field holds none of the three: one append.
+    if (!std::memchr(d, ';', n) && !std::memchr(d, '\r', n) && !std::memchr(d, '\n', n)) {
+        linea.append(d, n);
+        return;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = d[i];
+        if (c == ';') {
+            linea += ',';
+        } else if (c == '\r' || c == '\n') {
+            linea += ' ';
+            if (c == '\r' && i + 1 < n && d[i + 1] == '\n') ++i;  // CR LF is one break
+        } else {
+            linea += c;
         }
-        linea.append(campo.substr(i, j - i));
-        linea += campo[j] == ';' ? ',' : ' ';
-        i = j + 1;
-        if (campo[j] == '\r' && i < campo.size() && campo[i] == '\n') ++i;  // CR LF is one break
     }
 }
 
@@ -112,6 +121,7 @@ EscritorCsv::~EscritorCsv() {
 
 int EscritorCsv::Abre() {
     buffer_.clear();
+    buffer_.reserve(std::size_t{1} << 20);  // most of a full list, without regrowing
     int fd = -1;
     const int err = fs_.OpenAt(dirfd_, kFicheroCsv, O_WRONLY | O_CREAT | O_TRUNC, fd);
     fd_ = err == 0 ? fd : -1;

@@ -2,14 +2,23 @@
 // What every window needs to build its controls from their design values.
 #include <QApplication>
 #include <QFont>
+#include <QFontInfo>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 namespace vyr::ui {
 
+// The family that stands in for the one asked, looked for once: where it is
+// not installed, each size asked by the missing name would repeat the
+// substitution search, the slowest part of showing the main window.
+inline QString Familia(const QString& pedida) {
+    return QFontInfo(QFont(pedida)).family();
+}
+
 inline QFont Verdana(double puntos, bool negrita = false) {
-    QFont f(QStringLiteral("Verdana"));
+    static const QString familia = Familia(QStringLiteral("Verdana"));
+    QFont f(familia);
     f.setPointSizeF(puntos);
     f.setBold(negrita);
     return f;

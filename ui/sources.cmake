@@ -2,4 +2,5 @@ list(APPEND VYR_WINDOWS_SOURCES
   ui/qt_message_service.cpp
   ui/qt_clock.cpp
   ui/caja_multilinea.cpp
+  ui/ficha.cpp
 )

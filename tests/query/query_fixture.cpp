@@ -55,10 +55,26 @@ void QueryTest::SetUp() {
     env = std::make_unique<ui::Entorno>(ui::Entorno{msg, reloj, *factoria});
 }
 
-void QueryTest::TearDown() {
-    w.reset();
+void CierraVentanas() {
     for (QWidget* v : QApplication::topLevelWidgets()) v->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::string LeeFichero(const QTemporaryDir& dir, const std::string& n) {
+    QFile f(dir.filePath(QString::fromStdString(n)));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll().toStdString();
+}
+
+void EscribeFichero(const QTemporaryDir& dir, const std::string& n, const std::string& bytes) {
+    QFile f(dir.filePath(QString::fromStdString(n)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+void QueryTest::TearDown() {
+    w.reset();
+    CierraVentanas();
     m.reset();
 }
 
@@ -66,16 +82,10 @@ std::string QueryTest::Ruta(const std::string& n) const {
     return tmp.path().toStdString() + "/" + n;
 }
 
-std::string QueryTest::Bytes(const std::string& n) const {
-    QFile f(QString::fromStdString(Ruta(n)));
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll().toStdString();
-}
+std::string QueryTest::Bytes(const std::string& n) const { return LeeFichero(tmp, n); }
 
 void QueryTest::Pon(const std::string& n, const std::string& bytes) const {
-    QFile f(QString::fromStdString(Ruta(n)));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    EscribeFichero(tmp, n, bytes);
 }
 
 void QueryTest::Crea(const std::vector<Fila>& filas) {

@@ -26,7 +26,7 @@ namespace vyr::test {
 // One index slot and its data record; f == 0 makes a deleted slot (blank record).
 struct Fila {
     double f;
-    std::string d, s, mo, fe, o;
+    std::string d = {}, s = {}, mo = {}, fe = {}, o = {};
 };
 
 // What the results window showed when the run put it on screen.
@@ -71,6 +71,11 @@ protected:
 };
 
 std::string Entrada(double f, std::int16_t numreg);
+// A file of the folder, whole ("" when it cannot be read), and written whole.
+std::string LeeFichero(const QTemporaryDir& dir, const std::string& n);
+void EscribeFichero(const QTemporaryDir& dir, const std::string& n, const std::string& bytes);
+// Closes every window and deletes what was left for deletion.
+void CierraVentanas();
 std::string Registro(const Fila& r);
 // Runs a program and gives its standard output; ok false when it failed.
 std::string Ejecuta(const QString& programa, const QStringList& args, bool* ok = nullptr);

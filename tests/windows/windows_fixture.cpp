@@ -19,21 +19,14 @@ void VentanasTest::SetUp() {
 
 void VentanasTest::TearDown() {
     w.reset();
-    for (QWidget* v : QApplication::topLevelWidgets()) v->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CierraVentanas();
     m.reset();
 }
 
-std::string VentanasTest::Bytes(const std::string& n) const {
-    QFile f(tmp.filePath(QString::fromStdString(n)));
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll().toStdString();
-}
+std::string VentanasTest::Bytes(const std::string& n) const { return LeeFichero(tmp, n); }
 
 void VentanasTest::Pon(const std::string& n, const std::string& bytes) const {
-    QFile f(tmp.filePath(QString::fromStdString(n)));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    EscribeFichero(tmp, n, bytes);
 }
 
 void VentanasTest::Crea(const std::vector<Fila>& filas, const std::string& servicios) {
