@@ -1,5 +1,9 @@
 #include <fcntl.h>
 
+#include <bit>
+#include <cstdint>
+#include <unordered_map>
+
 #include "main_window/frequency_text.h"
 #include "store/csv.h"
 #include "store/modulo.h"
@@ -50,16 +54,27 @@ bool Modulo::RecuperarDatos() {
     }
     int llenas = 0;
     bool fallo = false;
+    // BuscaFrecuencia's answer for every line without its scan: the lowest
+    // slot of each value. Only positive values are looked up, and for them
+    // equal binary64 values are equal bits.
+    std::unordered_map<std::uint64_t, std::int16_t> slots;
+    slots.reserve(std::size_t(kMaxFrecuencias) * 2);
+    for (int i = 0; i <= NumFrec; ++i)
+        if (TablaFrec[i] > 0.0) slots.emplace(std::bit_cast<std::uint64_t>(TablaFrec[i]), std::int16_t(i));
+    int libre = 1;
     RecorreLineas(contenido, [&](std::string_view linea) {
         const std::string texto = CortaLineaCsv(linea, BufDatos);
         FrecActual = LecturaEntrada(texto) / 1000000.0;
         if (!(FrecActual > 0.0009) || !(FrecActual < 900000001.0)) return true;
-        BuscaFrecuencia();
+        const auto hallado = slots.find(std::bit_cast<std::uint64_t>(FrecActual));
+        PosFrec = hallado == slots.end() ? 0 : hallado->second;
         if (PosFrec != 0) {
             fallo = !EscribeDatos(TablaReg[PosFrec]);
         } else {
-            switch (AltaInterna()) {
-                case Alta::Hecha: break;
+            switch (AltaInterna(libre)) {
+                case Alta::Hecha:
+                    slots.emplace(std::bit_cast<std::uint64_t>(FrecActual), PosLibre);
+                    break;
                 case Alta::Llena: ++llenas; break;  // updates of later lines still apply
                 case Alta::Error: fallo = true; break;
             }

@@ -88,7 +88,10 @@ private:
     int PrimeraIgual(double valor, int desde = 0) const;
     // The add without its message for the full index: used by the import.
     enum class Alta { Hecha, Llena, Error };
-    Alta AltaInterna();
+    // desde: the lowest slot that may still be a reusable deleted one; it
+    // moves past the slot used, so an import does not scan the whole index
+    // for each of its lines.
+    Alta AltaInterna(int& desde);
     void Falla(const std::string& fichero, int err);  // tell, then reload
 
     std::string carpeta_;

@@ -1,4 +1,7 @@
 #include "store/modulo.h"
+
+#include <algorithm>
+
 #include "store/store_messages.h"
 
 namespace vyr {
@@ -15,18 +18,21 @@ void Llena(RegDatos& d, const std::string& descripcion, const std::string& servi
 
 }  // namespace
 
-Modulo::Alta Modulo::AltaInterna() {
+Modulo::Alta Modulo::AltaInterna(int& desde) {
     // The lowest deleted slot whose record is its own; a damaged entry
     // sharing its record with another is passed over.
     int slot = 0;
-    for (int desde = 1; desde <= NumFrec;) {
+    for (desde = std::max(desde, 1); desde <= NumFrec;) {
         const int s = PrimeraIgual(0.0, desde);
-        if (s == 0) break;
+        if (s == 0) {
+            desde = NumFrec + 1;
+            break;
+        }
+        desde = s + 1;
         if (RegistroPropio(TablaReg[s], 1)) {
             slot = s;
             break;
         }
-        desde = s + 1;
     }
     const bool reusa = slot != 0;
     if (!reusa) {
@@ -68,7 +74,8 @@ bool Modulo::AltaRegistro(const std::string& descripcion, const std::string& ser
     PosLibre = 0;
     if (!(FrecActual > 0.0)) return false;
     Llena(BufDatos, descripcion, servicio, modo, fecha, observaciones);
-    const Alta r = AltaInterna();
+    int desde = 1;
+    const Alta r = AltaInterna(desde);
     if (r == Alta::Llena)
         mensajes_.Muestra(textos::kIndiceLleno, textos::kTituloAlta, ui::Botones::Ok, ui::Icono::Critico);
     return r == Alta::Hecha;

@@ -67,7 +67,9 @@ TEST_F(RunTest, RowCountFollowsTheListedRecords) {
         ASSERT_TRUE(r.mostrado);
         EXPECT_EQ(r.filas, c.filas) << c.vivas;
         EXPECT_EQ(r.etiqueta, QStringLiteral(" %1 frecuencias visualizadas").arg(c.vivas));
-        if (c.vivas > 0) EXPECT_EQ(r.celdas[static_cast<std::size_t>(c.vivas)][0], Pantalla(c.vivas));
+        if (c.vivas > 0) {
+            EXPECT_EQ(r.celdas[static_cast<std::size_t>(c.vivas)][0], Pantalla(c.vivas));
+        }
         EXPECT_EQ(r.Fila(c.vivas + 1), "|||||") << c.vivas;
     }
 }

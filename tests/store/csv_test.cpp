@@ -104,6 +104,24 @@ TEST_F(StoreTest, ImportAddsUpdatesAndSkips) {
     EXPECT_EQ(msg.vistos[0].titulo, "Salvar datos");
 }
 
+TEST_F(StoreTest, ImportFillsDeletedSlotsInOrderAndFindsWhatItAdded) {
+    Pon("frecuencias.vyr", Entrada(7.1, 1) + Entrada(0.0, 2) + Entrada(7.2, 3) + Entrada(0.0, 4));
+    Pon("datos.vyr", Registro("a") + Registro("") + Registro("b") + Registro(""));
+    Pon("vyr.csv",
+        "8000000;ocho\r\n"     // the lowest deleted slot, 2
+        "9000000;nueve\r\n"    // the next one, 4
+        "8000000;otra vez\r\n" // found where the import put it: no new slot
+        "10000000;diez\r\n"    // none deleted left: appended
+        "7200000;siete dos\r\n");
+    ASSERT_TRUE(Arranca());
+    ASSERT_TRUE(m->RecuperarDatos());
+    EXPECT_EQ(Bytes("frecuencias.vyr"), Entrada(7.1, 1) + Entrada(8.0, 2) + Entrada(7.2, 3) + Entrada(9.0, 4) +
+                                            Entrada(10.0, 5));
+    EXPECT_EQ(Bytes("datos.vyr"), Registro("a") + Registro("otra vez") + Registro("siete dos") +
+                                      Registro("nueve") + Registro("diez"));
+    EXPECT_EQ(m->PosFrec, 3);
+}
+
 TEST_F(StoreTest, ExportThenImportRewritesEveryRecordUnchanged) {
     ASSERT_TRUE(Arranca());
     const double frecs[] = {0.001, 7.1, 14.230567, 145.8, 1234.5678, 899999999.999999, 27.185};
