@@ -46,10 +46,7 @@ namespace {
 
 // A line break would end the line and a ";" would start a new field when the
 // file is read back: both would shift or invent fields.
-template <std::size_t N>
-void AnadeCampo(std::string& linea, const FixedText<N>& f) {
-    const char* const d = f.data();
-    std::size_t n = N;
+void AnadeCampo(std::string& linea, const char* d, std::size_t n) {
     // Eight spaces at a time: most fields end in a long run of them.
     static constexpr char kOcho[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
     while (n >= 8 && std::memcmp(d + n - 8, kOcho, 8) == 0) n -= 8;
@@ -79,14 +76,20 @@ void AnadeCampo(std::string& linea, const FixedText<N>& f) {
     }
 }
 
-void AnadeLinea(std::string& linea, double frecuencia, const RegDatos& d) {
+// The five fields, in the record's order and widths.
+constexpr std::size_t kAnchos[5] = {40, 18, 6, 6, 230};
+
+void AnadeLinea(std::string& linea, double frecuencia, const char* const (&campos)[5]) {
     linea += TextoHercios(frecuencia);
-    AnadeCampo(linea, d.Descripcion);
-    AnadeCampo(linea, d.Servicio);
-    AnadeCampo(linea, d.Modo);
-    AnadeCampo(linea, d.Fecha);
-    AnadeCampo(linea, d.Observaciones);
+    for (std::size_t k = 0; k < 5; ++k) AnadeCampo(linea, campos[k], kAnchos[k]);
 }
+
+void AnadeLinea(std::string& linea, double frecuencia, const RegDatos& d) {
+    const char* const campos[5] = {d.Descripcion.data(), d.Servicio.data(), d.Modo.data(),
+                                   d.Fecha.data(), d.Observaciones.data()};
+    AnadeLinea(linea, frecuencia, campos);
+}
+
 
 std::size_t Siguiente(std::string_view linea, std::size_t p1) {  // 1-based positions
     const auto k = linea.find(';', p1 - 1);
@@ -138,6 +141,12 @@ int EscritorCsv::Abre() {
 
 void EscritorCsv::Linea(double frecuencia, const RegDatos& datos) {
     AnadeLinea(buffer_, frecuencia, datos);
+    buffer_ += "\r\n";
+}
+
+void EscritorCsv::Linea(double frecuencia, const char* registro) {
+    const char* const campos[5] = {registro, registro + 40, registro + 58, registro + 64, registro + 70};
+    AnadeLinea(buffer_, frecuencia, campos);
     buffer_ += "\r\n";
 }
 

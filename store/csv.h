@@ -27,6 +27,8 @@ public:
     ~EscritorCsv();
     int Abre();  // 0 or errno
     void Linea(double frecuencia, const RegDatos& datos);
+    // The same from a record's 300 bytes as the data file holds them.
+    void Linea(double frecuencia, const char* registro);
     int Cierra();  // 0 or errno
     bool Abierto() const { return fd_ >= 0; }
 

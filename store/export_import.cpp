@@ -24,14 +24,20 @@ bool Modulo::SalvarDatos() {
     if (CambioIndice) OrdenaIndice();
     // One read of the whole data file instead of one per record.
     const std::string datos = LeeTodosLosDatos();
+    const char* ultimo = nullptr;  // BufDatos ends holding the last record listed
     for (int i = 1; i <= NumFrec; ++i) {
-        if (TablaFrec[i] > 0) {
-            const int r = TablaReg[i];
-            if (r >= 1 && r <= NumFrec) BufDatos = DatosDeBytes(reinterpret_cast<const unsigned char*>(datos.data()) + std::size_t(r - 1) * kLongDatos);
-            else LeeDatos(r);  // a damaged entry: spaces or whatever lies there
+        if (!(TablaFrec[i] > 0)) continue;
+        const int r = TablaReg[i];
+        if (r >= 1 && r <= NumFrec) {
+            ultimo = datos.data() + std::size_t(r - 1) * kLongDatos;
+            csv.Linea(TablaFrec[i], ultimo);
+        } else {
+            LeeDatos(r);  // a damaged entry: spaces or whatever lies there
+            ultimo = nullptr;
             csv.Linea(TablaFrec[i], BufDatos);
         }
     }
+    if (ultimo) BufDatos = DatosDeBytes(reinterpret_cast<const unsigned char*>(ultimo));
     if (csv.Cierra() != 0) return noSeEscribe();
     mensajes_.Muestra(textos::kSalvados, textos::kTituloSalvar, ui::Botones::Ok, ui::Icono::Ninguno);
     return true;
