@@ -88,14 +88,18 @@ void QueryTest::Pon(const std::string& n, const std::string& bytes) const {
     EscribeFichero(tmp, n, bytes);
 }
 
-void QueryTest::Crea(const std::vector<Fila>& filas) {
+void EscribeAlmacen(const QTemporaryDir& dir, const std::vector<Fila>& filas) {
     std::string indice, datos;
     for (std::size_t k = 0; k < filas.size(); ++k) {
         indice += Entrada(filas[k].f, static_cast<std::int16_t>(k + 1));
         datos += filas[k].f == 0 ? Registro({}) : Registro(filas[k]);
     }
-    Pon("frecuencias.vyr", indice);
-    Pon("datos.vyr", datos);
+    EscribeFichero(dir, "frecuencias.vyr", indice);
+    EscribeFichero(dir, "datos.vyr", datos);
+}
+
+void QueryTest::Crea(const std::vector<Fila>& filas) {
+    EscribeAlmacen(tmp, filas);
     env = std::make_unique<ui::Entorno>(ui::Entorno{msg, reloj, *factoria});
     m = std::make_unique<Modulo>(tmp.path().toStdString(), msg);
     ASSERT_TRUE(m->Arranca());

@@ -74,6 +74,8 @@ std::string Entrada(double f, std::int16_t numreg);
 // A file of the folder, whole ("" when it cannot be read), and written whole.
 std::string LeeFichero(const QTemporaryDir& dir, const std::string& n);
 void EscribeFichero(const QTemporaryDir& dir, const std::string& n, const std::string& bytes);
+// The index and data files for these slots, slot k+1 naming record k+1.
+void EscribeAlmacen(const QTemporaryDir& dir, const std::vector<Fila>& filas);
 // Closes every window and deletes what was left for deletion.
 void CierraVentanas();
 std::string Registro(const Fila& r);

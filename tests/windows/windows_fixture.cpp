@@ -30,13 +30,7 @@ void VentanasTest::Pon(const std::string& n, const std::string& bytes) const {
 }
 
 void VentanasTest::Crea(const std::vector<Fila>& filas, const std::string& servicios) {
-    std::string indice, datos;
-    for (std::size_t k = 0; k < filas.size(); ++k) {
-        indice += Entrada(filas[k].f, static_cast<std::int16_t>(k + 1));
-        datos += filas[k].f == 0 ? Registro({}) : Registro(filas[k]);
-    }
-    Pon("frecuencias.vyr", indice);
-    Pon("datos.vyr", datos);
+    EscribeAlmacen(tmp, filas);
     Pon("servicios.vyr", servicios);
     m = std::make_unique<Modulo>(tmp.path().toStdString(), msg);
     w = std::make_unique<frmVYRw>(*m, *env);
