@@ -55,9 +55,6 @@ TEST_F(EditorTest, EachBoxIsNormalisedWhenLeft) {
         {&frmCreaModi::txtCMModo, QString::fromUtf8("añ"), QString::fromUtf8("AÑ")},
         {&frmCreaModi::txtCMModo, "", "-"},
         {&frmCreaModi::txtCMServi, "BC", QString::fromUtf8("Radiodifusión")},
-        {&frmCreaModi::txtCMServi, "bc", "bc"},
-        {&frmCreaModi::txtCMServi, "BC ", "BC "},
-        {&frmCreaModi::txtCMServi, "XY", ""},          // slot "XY-": no name
         {&frmCreaModi::txtCMServi, "AB", "Costeras"},  // "AB CD", then "CD Costeras"
         {&frmCreaModi::txtCMServi, "", "-"},
         {&frmCreaModi::txtCMServi, QString(20, 'z'), QString(18, 'z')},
