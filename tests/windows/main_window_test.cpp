@@ -1,6 +1,7 @@
 // The main window: its design, focus order, the lookup on Enter, the menus
 // and the ways out of the program.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
