@@ -33,11 +33,7 @@ frmAcercaDe::frmAcercaDe() : QDialog(nullptr) {
     Label1->setText(QString::fromUtf8(kLabel1));
     Label2 = Control<QLabel>(this, "Label2", RectTwips(1200, 360, 1335, 375), Verdana(12));
     Label2->setText(QString::fromUtf8(kLabel2));
-    Line1 = Control<QFrame>(this, "Line1",
-                            QRect(vyr::ui::Px(120), vyr::ui::Px(960), vyr::ui::Px(4320) - vyr::ui::Px(120), 1),
-                            font());
-    Line1->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    Line1->setLineWidth(1);
+    Line1 = vyr::ui::LineaHorizontal(this, "Line1", 120, 4320, 960, 1);
     Label3 = Control<QLabel>(this, "Label3", RectTwips(1920, 1320, 1095, 375), Verdana(14.25));
     Label3->setText(QString::fromUtf8(kVersion));
     Command1 = Control<QPushButton>(this, "Command1", RectTwips(3480, 2640, 855, 375),

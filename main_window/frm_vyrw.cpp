@@ -87,11 +87,7 @@ void frmVYRw::CreaControles() {
                                     vyr::ui::FuenteDefecto());
     cmdSalir->setText(U(t::kSalir));
 
-    Line1 = Control<QFrame>(c, "Line1", QRect(vyr::ui::Px(120), vyr::ui::Px(2280) - 1,
-                                              vyr::ui::Px(8400) - vyr::ui::Px(120), 2),
-                            font());
-    Line1->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    Line1->setLineWidth(2);
+    Line1 = vyr::ui::LineaHorizontal(c, "Line1", 120, 8400, 2280, 2);
 
     const vyr::ui::Ficha f = vyr::ui::CreaFicha(c, {"Fic", 2640, 1695, true});
     Label4 = f.Label4;

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontInfo>
+#include <QFrame>
 #include <QRect>
 #include <QString>
 #include <QWidget>
+
+#include "ui/twips.h"
 
 namespace vyr::ui {
 
@@ -41,6 +44,17 @@ W* Control(QWidget* padre, const char* nombre, QRect r, const QFont& fuente) {
     w->setGeometry(r);
     w->setFont(fuente);
     return w;
+}
+
+// A design line from (x1, y) to (x2, y) in twips, grosor pixels thick and
+// centred on y, in the window's text colour.
+inline QFrame* LineaHorizontal(QWidget* padre, const char* nombre, int x1, int x2, int y, int grosor) {
+    auto* l = new QFrame(padre);
+    l->setObjectName(QString::fromLatin1(nombre));
+    l->setGeometry(Px(x1), Px(y) - grosor / 2, Px(x2) - Px(x1), grosor);
+    l->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    l->setLineWidth(grosor);
+    return l;
 }
 
 // Focus follows the list, the last one back to the first.
