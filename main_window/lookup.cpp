@@ -2,7 +2,7 @@
 #include <QLineEdit>
 
 #include "editor/frm_crea_modi.h"
-#include "main_window/frequency_text.h"
+#include "main_window/caja_frecuencia.h"
 #include "main_window/frm_vyrw.h"
 #include "main_window/textos_principal.h"
 #include "ui/caja_multilinea.h"
@@ -13,16 +13,8 @@ using vyr::ui::DeCp1252;
 
 void frmVYRw::txtFrecu_Enter() {
     if (txtFrecu->text().isEmpty()) return;
-    const double valor = vyr::LecturaEntrada(vyr::ui::ACp1252(txtFrecu->text()));
-    if (!vyr::EnRango(valor)) {
-        e_.mensajes.Muestra(t::kFueraDeRango, t::kTituloAlta, vyr::ui::Botones::Ok,
-                            vyr::ui::Icono::Critico);
-        m_.FrecActual = 0;
-        txtFrecu->clear();
-    } else {
-        m_.FrecActual = valor;  // unrounded: the lookup is for every digit typed
-        txtFrecu->setText(DeCp1252(vyr::TextoPantalla(valor)));
-    }
+    // Refused: FrecActual becomes 0. Accepted: it keeps every digit typed.
+    vyr::LeeCajaFrecuencia(txtFrecu, e_.mensajes, t::kFueraDeRango, t::kTituloAlta, m_.FrecActual);
     VaciaFicha();
     if (!(m_.FrecActual > 0)) return;
 

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "main_window/frequency_text.h"
+#include "main_window/caja_frecuencia.h"
 #include "query/consulta.h"
 #include "query/query_texts.h"
 #include "ui/controles.h"
@@ -111,16 +111,7 @@ void frmConsultar::showEvent(QShowEvent* e) {
 }
 
 bool frmConsultar::CompruebaCaja(QLineEdit* caja, const char* mensaje, double& frec) {
-    const double v = vyr::LecturaEntrada(vyr::ui::ACp1252(caja->text()));
-    if (!vyr::EnRango(v)) {
-        e_.mensajes.Muestra(mensaje, t::kTituloAlta, vyr::ui::Botones::Ok, vyr::ui::Icono::Critico);
-        frec = 0;
-        caja->clear();
-        return false;
-    }
-    frec = v;
-    caja->setText(vyr::ui::DeCp1252(vyr::TextoPantalla(v)));
-    return true;
+    return vyr::LeeCajaFrecuencia(caja, e_.mensajes, mensaje, t::kTituloAlta, frec);
 }
 
 bool frmConsultar::CompruebaRango(double& frec1, double& frec2) {

@@ -1,0 +1,15 @@
+#pragma once
+// A frequency typed into a box, read and checked as the entry box does it:
+// refused with the message (critical icon) and the box emptied, or accepted
+// and shown back as its display text.
+#include <QLineEdit>
+
+#include "ui/message_service.h"
+
+namespace vyr {
+
+// false: refused, valor is 0. true: valor holds every digit typed.
+bool LeeCajaFrecuencia(QLineEdit* caja, ui::MessageService& mensajes, const char* mensaje,
+                       const char* titulo, double& valor);
+
+}  // namespace vyr
