@@ -21,6 +21,8 @@ public:
     // Writes all n bytes at offset; a short write is reported as a failure.
     virtual int WriteAt(int fd, const void* buf, std::size_t n, std::int64_t offset) = 0;
     virtual int Size(int fd, std::int64_t& tam) = 0;
+    // Cuts or extends the file to tam bytes (puts back a file that an undone change grew).
+    virtual int Truncate(int fd, std::int64_t tam) = 0;
     virtual int Sync(int fd) = 0;
     virtual int RenameAt(int dirfd, const std::string& de, const std::string& a) = 0;
     virtual int UnlinkAt(int dirfd, const std::string& nombre) = 0;

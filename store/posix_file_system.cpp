@@ -56,6 +56,11 @@ public:
         tam = st.st_size;
         return 0;
     }
+    int Truncate(int fd, std::int64_t tam) override {
+        int r;
+        do { r = ::ftruncate(fd, tam); } while (r != 0 && errno == EINTR);
+        return r == 0 ? 0 : errno;
+    }
     // fdatasync: the data and the size reach the disk; an unchanged size
     // spares the inode's journal commit that fsync would add for mtime.
     int Sync(int fd) override { return ::fdatasync(fd) == 0 ? 0 : errno; }

@@ -21,6 +21,7 @@ public:
     }
     int WriteAt(int fd, const void* b, std::size_t n, std::int64_t o) override;
     int Size(int fd, std::int64_t& t) override { return real().Size(fd, t); }
+    int Truncate(int fd, std::int64_t t) override { return real().Truncate(fd, t); }
     int Sync(int fd) override;
     int RenameAt(int d, const std::string& a, const std::string& b) override;
     int UnlinkAt(int d, const std::string& n) override { return real().UnlinkAt(d, n); }
