@@ -79,12 +79,17 @@ void AnadeCampo(std::string& linea, const char* d, std::size_t n) {
 // The five fields, in the record's order and widths.
 constexpr std::size_t kAnchos[5] = {40, 18, 6, 6, 230};
 
-void AnadeLinea(std::string& linea, double frecuencia, const char* const (&campos)[5]) {
-    linea += TextoHercios(frecuencia);
+void AnadeLinea(std::string& linea, std::string_view hercios, const char* const (&campos)[5]) {
+    linea += hercios;
     for (std::size_t k = 0; k < 5; ++k) AnadeCampo(linea, campos[k], kAnchos[k]);
 }
 
-void AnadeLinea(std::string& linea, double frecuencia, const RegDatos& d) {
+void AnadeLinea(std::string& linea, double frecuencia, const char* const (&campos)[5]) {
+    AnadeLinea(linea, TextoHercios(frecuencia), campos);
+}
+
+template <class F>
+void AnadeLinea(std::string& linea, const F& frecuencia, const RegDatos& d) {
     const char* const campos[5] = {d.Descripcion.data(), d.Servicio.data(), d.Modo.data(),
                                    d.Fecha.data(), d.Observaciones.data()};
     AnadeLinea(linea, frecuencia, campos);
@@ -101,6 +106,12 @@ std::size_t Siguiente(std::string_view linea, std::size_t p1) {  // 1-based posi
 std::string LineaCsv(double frecuencia, const RegDatos& d) {
     std::string linea;
     AnadeLinea(linea, frecuencia, d);
+    return linea;
+}
+
+std::string LineaCsv(std::string_view hercios, const RegDatos& d) {
+    std::string linea;
+    AnadeLinea(linea, hercios, d);
     return linea;
 }
 

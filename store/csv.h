@@ -16,6 +16,9 @@ std::string TextoHercios(double frecuencia);
 // One line without its CR LF; line breaks in a field become one space and
 // ";" becomes "," so that the line reads back with the same six fields.
 std::string LineaCsv(double frecuencia, const RegDatos& datos);
+// The same with the frequency already as hertz text in the form above
+// (a converter's exact decimal, never through a binary value).
+std::string LineaCsv(std::string_view hercios, const RegDatos& datos);
 // Cuts one line (without its end) into the buffer; returns the frequency text.
 std::string CortaLineaCsv(std::string_view linea, RegDatos& datos);
 

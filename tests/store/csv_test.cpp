@@ -32,6 +32,14 @@ TEST(Csv, LineKeepsSixFieldsWhateverTheTexts) {
     EXPECT_EQ(vuelta.Fecha.Texto(), "051226");
 }
 
+TEST(Csv, LineFromHertzTextIsTheLineFromTheValue) {
+    RegDatos d;
+    d.Descripcion.Asigna("Radio; uno");
+    d.Observaciones.Asigna("a\nb");
+    EXPECT_EQ(LineaCsv(std::string_view("1234.5"), d), "1234.5;Radio, uno;;;;a b");
+    EXPECT_EQ(LineaCsv(std::string_view("1234.5"), d), LineaCsv(0.0012345, d));
+}
+
 TEST(Csv, LineCutting) {
     const struct { const char* linea; const char* frec; const char* d; const char* s; const char* m;
                    const char* f; const char* o; } casos[] = {
