@@ -14,7 +14,6 @@ bool Control(char32_t cp) { return cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp 
 
 // Every character with its own byte, or nothing.
 std::optional<std::string> SoloCp1252(const QString& s) {
-    if (s.isEmpty()) return std::nullopt;
     std::string r;
     for (const char32_t cp : s.toUcs4()) {
         const unsigned char b = CodigoACp1252(cp);
