@@ -1,0 +1,46 @@
+#include "convert/programa.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+
+#include "store/store_fixture.h"
+
+namespace vyr::test {
+namespace {
+
+std::string Comillas(const std::string& t) {
+    std::string r = "'";
+    for (char c : t) r += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return r + "'";
+}
+
+}  // namespace
+
+Ejecucion Ejecuta(const std::vector<std::string>& args, const std::string& entrada) {
+    const std::string dir = CarpetaTemporal();
+    EscribeFichero(dir + "/in", entrada);
+    std::string orden = Comillas(VYR_CONVERTIR);
+    for (const auto& a : args) orden += " " + Comillas(a);
+    orden += " <" + Comillas(dir + "/in") + " >" + Comillas(dir + "/out") + " 2>" + Comillas(dir + "/err");
+    const int r = std::system(orden.c_str());
+    Ejecucion e;
+    e.estado = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+    e.salida = LeeFichero(dir + "/out");
+    e.errores = LeeFichero(dir + "/err");
+    BorraCarpeta(dir);
+    return e;
+}
+
+int Cifra(const std::string& informe, const std::string& que) {
+    const auto k = informe.find("\n" + que + ": ");
+    if (k == std::string::npos) return -1;
+    return std::atoi(informe.c_str() + k + que.size() + 3);
+}
+
+std::string Real(const std::string& nombre) {
+    const std::string ruta = std::string(VYR_TESTDATA) + "/" + nombre;
+    return std::filesystem::exists(ruta) ? ruta : std::string();
+}
+
+}  // namespace vyr::test
