@@ -102,7 +102,11 @@ RegDatos AjustaRegistro(const Registro& r, const QStringList& otrosNombres, Recu
     d.Descripcion.Asigna(Corta(nombre, 40, c.cortados[0]));
     d.Servicio.Asigna(Corta(ACp1252(r.servicio, c.texto), 18, c.cortados[1]));
     d.Modo.Asigna(Corta(ACp1252(r.modo, c.texto), 6, c.cortados[2]));
-    d.Fecha.Asigna(Corta(ACp1252(r.fecha, c.texto), 6, c.cortados[3]));
+    // The import puts back the leading zero of a five-character date: done
+    // here, our line already holds what the store will hold.
+    std::string fecha = QuitaEspaciosFinales(Corta(ACp1252(r.fecha, c.texto), 6, c.cortados[3]));
+    if (fecha.size() == 5) fecha = "0" + fecha;
+    d.Fecha.Asigna(fecha);
     for (const QString& o : r.observaciones) parte(ACp1252(o, c.texto));
     obs = Corta(std::move(obs), 230, c.cortados[4]);
 

@@ -47,14 +47,22 @@ int LeeEntrada(const std::string& ruta, std::string& bytes) {
     return err;
 }
 
-bool Existe(const std::string& ruta) {
+EstadoSalida Salida(const std::string& ruta) {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    return std::filesystem::symlink_status(ruta, ec).type() != std::filesystem::file_type::not_found;
+    if (fs::symlink_status(ruta, ec).type() == fs::file_type::not_found) return EstadoSalida::Nueva;
+    const auto t = fs::status(ruta, ec).type();
+    if (t == fs::file_type::regular) return EstadoSalida::Fichero;
+    if (t == fs::file_type::not_found) return EstadoSalida::Nueva;  // a link to nothing yet
+    return EstadoSalida::Otra;
 }
 
 Fallo EscribeSalida(const std::string& ruta, std::string_view bytes) {
     if (ruta == "-") return {EscribeTodo(STDOUT_FILENO, bytes), false};
-    const std::filesystem::path p(ruta);
+    std::error_code ec;
+    const std::filesystem::path p = std::filesystem::weakly_canonical(ruta, ec);
+    if (ec) return {ec.value(), true};
+    if (Salida(p.string()) == EstadoSalida::Otra) return {EINVAL, false};  // never renamed over
     const std::string nombre = p.filename().string();
     if (nombre.empty() || nombre == "." || nombre == "..") return {EISDIR, false};
     const std::string carpeta = p.has_parent_path() ? p.parent_path().string() : ".";

@@ -11,7 +11,13 @@
 namespace vyr::conv {
 
 int LeeEntrada(const std::string& ruta, std::string& bytes);  // 0 or errno
-bool Existe(const std::string& ruta);                          // a dangling link counts
+
+enum class EstadoSalida { Nueva, Fichero, Otra };
+// Nueva: nothing there; Fichero: a regular file (through its links); Otra: a
+// device, a folder, a pipe... which a replacement must never rename over.
+EstadoSalida Salida(const std::string& ruta);
+
+// Through a link, the file it names is replaced and the link stays.
 Fallo EscribeSalida(const std::string& ruta, std::string_view bytes);
 
 }  // namespace vyr::conv

@@ -2,6 +2,7 @@
 #include "convert/lectores.h"
 #include "convert/mensajes.h"
 #include "store/csv.h"
+#include "store/fixed_text.h"
 #include "store/text_lines.h"
 
 namespace vyr::conv {
@@ -16,7 +17,8 @@ Lectura LeeVyr(std::string_view bytes) {
         l.texto.Elige(linea);
         RegDatos d;
         const std::string frecuencia = CortaLineaCsv(linea, d);
-        const auto texto = [&](const std::string& bytes) { return l.texto.Texto(bytes, false).trimmed(); };
+        // Leading spaces stay, as the store keeps them.
+        const auto texto = [&](const std::string& bytes) { return l.texto.Texto(QuitaEspaciosFinales(bytes), false); };
         Fila f{n, textos::Linea(n), {}};
         f.campos = {{"Frecuencia", texto(frecuencia)},
                     {"Descripción", texto(d.Descripcion.Texto())},

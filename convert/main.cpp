@@ -28,7 +28,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (o.de && !Admitida(*o.de, o.a)) return Error(textos::NoAdmitida(Nombre(*o.de), Nombre(o.a)), 2);
-    if (o.salida != "-" && !o.forzar && Existe(o.salida)) return Error(textos::YaExiste(o.salida), 2);
+    if (o.salida != "-") {
+        const EstadoSalida s = Salida(o.salida);
+        if (s == EstadoSalida::Otra) return Error(textos::NoEsFichero(o.salida), 2);
+        if (s == EstadoSalida::Fichero && !o.forzar) return Error(textos::YaExiste(o.salida), 2);
+    }
 
     std::string bytes;
     if (const int err = LeeEntrada(o.entrada, bytes); err != 0) return Error(textos::NoSeLee(o.entrada, err), 1);

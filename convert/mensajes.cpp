@@ -75,6 +75,11 @@ std::string YaExiste(const std::string& salida) {
     return salida + " ya existe; no se ha tocado. Use --forzar para reemplazarlo.";
 }
 
+std::string NoEsFichero(const std::string& salida) {
+    return salida + " no es un fichero normal (una carpeta, un dispositivo...); no se ha tocado. "
+                    "Para la salida estándar, use -.";
+}
+
 std::string NoSeLee(const std::string& ruta, int err) {
     return "no se puede leer " + ruta + ": " + std::strerror(err);
 }

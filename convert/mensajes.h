@@ -29,6 +29,7 @@ std::string FormatoDesconocido(const std::string& nombre);
 std::string Argumentos(int cuantos);
 std::string NoAdmitida(std::string_view de, std::string_view a);
 std::string YaExiste(const std::string& salida);
+std::string NoEsFichero(const std::string& salida);
 std::string NoSeLee(const std::string& ruta, int err);
 std::string NoSeEscribe(const std::string& ruta, int err, bool carpeta);
 std::string JsonNoValido(const std::string& error, int posicion);

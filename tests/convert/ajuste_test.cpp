@@ -58,6 +58,12 @@ TEST(Ajuste, LongFieldsAreCutAndALongNameStaysWhole) {
     EXPECT_EQ(d.Observaciones.SinEspaciosFinales(), largo + " \xB7 BW 10 kHz");
     EXPECT_EQ(c.cortados, (std::array<int, 5>{1, 1, 1, 1, 0}));
 
+    // A date that lost its leading zero gets it back, as the import would.
+    Registro corta = Reg("x");
+    corta.fecha = "51226 ";
+    Recuento c1;
+    EXPECT_EQ(AjustaRegistro(corta, {}, c1).Fecha.Texto(), "051226");
+
     Recuento c2;
     const RegDatos d2 = AjustaRegistro(Reg("x", {QString(200, 'a'), QString(40, 'b')}), {}, c2);
     EXPECT_EQ(d2.Observaciones.Texto(), std::string(200, 'a') + " \xB7 " + std::string(27, 'b'));

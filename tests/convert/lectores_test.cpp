@@ -170,7 +170,7 @@ TEST(Lectores, VyrLinesCutAsTheStoreImportCutsThem) {
               {{1, "línea 1", {{"Frecuencia", "7100000"}, {"Descripción", "Radio"}, {"Servicio", "BC"},
                                {"Modo", "AM"}, {"Fecha", "051226"}, {"Observaciones", "test"}}},
                {3, "línea 3", {{"Frecuencia", "145800000"}, {"Descripción", ""}, {"Observaciones", ""}}},
-               {4, "línea 4", {{"Frecuencia", "1234.5"}, {"Descripción", "León"}, {"Observaciones", "a"}}},
+               {4, "línea 4", {{"Frecuencia", "1234.5"}, {"Descripción", "  León"}, {"Observaciones", "a"}}},
                {5, "línea 5", {{"Frecuencia", "x"}}}},
               {});
     EXPECT_EQ(l.texto.filasCp1252, 1);

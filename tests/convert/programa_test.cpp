@@ -100,8 +100,9 @@ TEST_F(Programa, FailuresWriteNothing) {
         {{"--de", "eibi", "--a", "gqrx", R("in.csv"), R("o")}, 2, "no se convierte de eibi a gqrx"},
         {{"--a", "sdrpp", R("in.csv"), R("o")}, 2, "no se convierte de gqrx a sdrpp"},
         {{R("in.csv"), R("no/existe/o")}, 1, "no se puede escribir " + R("no/existe/o") + " (en su carpeta)"},
-        {{R("in.csv"), dir + "/"}, 2, dir + "/ ya existe; no se ha tocado."},
-        {{"--forzar", R("in.csv"), dir + "/"}, 1, "no se puede escribir " + dir + "/: Is a directory"},
+        {{R("in.csv"), dir + "/"}, 2, dir + "/ no es un fichero normal (una carpeta, un dispositivo...); no se ha tocado."},
+        {{"--forzar", R("in.csv"), dir}, 2, dir + " no es un fichero normal"},
+        {{"--forzar", R("in.csv"), "/dev/null"}, 2, "/dev/null no es un fichero normal"},
         {{R("in.csv")}, 2, "se esperaban ENTRADA y SALIDA, y hay 1 nombre de fichero\nUse --ayuda para ver el uso."},
         {{"--de", "xml", R("in.csv"), R("o")}, 2, "formato desconocido: \"xml\""},
         {{"-x", R("in.csv"), R("o")}, 2, "opción desconocida: -x"},
@@ -112,12 +113,27 @@ TEST_F(Programa, FailuresWriteNothing) {
         EXPECT_NE(e.errores.find("vyr-convertir: " + c.error), std::string::npos) << e.errores;
         EXPECT_EQ(e.salida, "");
         EXPECT_FALSE(Existe(R("o"))) << c.args[0];
+        EXPECT_TRUE(std::filesystem::is_directory(dir));
     }
     // The rows refused are still listed before the message.
     const auto e = Ejecuta({R("malas.csv"), R("o")});
     EXPECT_NE(e.errores.find("  línea 2: descartada: la frecuencia 0 Hz está fuera"), std::string::npos) << e.errores;
     EXPECT_NE(e.errores.find("  línea 3: descartada: la frecuencia \"x\" no es un número"), std::string::npos);
     EXPECT_EQ(Ficheros(), (std::vector<std::string>{"in.csv", "malas.csv", "roto.json", "texto.txt"}));
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/null", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+TEST_F(Programa, ThroughALinkTheFileIsReplacedAndTheLinkStays) {
+    EscribeFichero(R("in.csv"), kGqrx);
+    EscribeFichero(R("lista.csv"), "old");
+    std::filesystem::create_symlink("lista.csv", R("enlace.csv"));
+    const auto e = Ejecuta({"--forzar", R("in.csv"), R("enlace.csv")});
+    EXPECT_EQ(e.estado, 0) << e.errores;
+    EXPECT_TRUE(std::filesystem::is_symlink(R("enlace.csv")));
+    EXPECT_EQ(LeeFichero(R("lista.csv")).substr(0, 9), "118300000");
+    EXPECT_EQ(Ficheros(), (std::vector<std::string>{"enlace.csv", "in.csv", "lista.csv"}));
 }
 
 TEST_F(Programa, ReadOnlyOutputIsNotReplaced) {
