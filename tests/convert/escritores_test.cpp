@@ -4,8 +4,7 @@
 
 #include "convert/conversion.h"
 #include "convert/escritores.h"
-#include "store/csv.h"
-#include "store/text_lines.h"
+#include "convert/programa.h"
 
 namespace vyr::conv {
 namespace {
@@ -112,22 +111,6 @@ TEST(Escritores, SdrppAsSdrppLoadsIt) {
     EXPECT_EQ(c.modosCambiados, 1);
 }
 
-struct Campos {
-    std::string hz, nombre, modo;
-    bool operator==(const Campos&) const = default;
-};
-
-std::vector<Campos> LineasVyr(const std::string& bytes) {
-    std::vector<Campos> r;
-    RecorreLineas(bytes, [&](std::string_view linea) {
-        RegDatos d;
-        const std::string hz = CortaLineaCsv(linea, d);
-        r.push_back({hz, d.Descripcion.SinEspaciosFinales(), d.Modo.SinEspaciosFinales()});
-        return true;
-    });
-    return r;
-}
-
 // Out to a receiver and back keeps every frequency, name and mode that the
 // receiver has, and says which modes it has not.
 TEST(Escritores, RoundTripThroughGqrxAndSdrpp) {
@@ -146,11 +129,11 @@ TEST(Escritores, RoundTripThroughGqrxAndSdrpp) {
         const auto vuelta = Convierte({std::nullopt, Formato::Vyr, "b"}, ida.salida);
         ASSERT_EQ(vuelta.estado, 0) << vuelta.error;
         EXPECT_EQ(vuelta.de, receptor);
-        auto antes = LineasVyr(vyr);
-        std::sort(antes.begin(), antes.end(), [](const Campos& a, const Campos& b) {
+        auto antes = test::LineasVyr(vyr);
+        std::sort(antes.begin(), antes.end(), [](const test::CamposVyr& a, const test::CamposVyr& b) {
             return std::stod(a.hz) < std::stod(b.hz);
         });
-        auto despues = LineasVyr(vuelta.salida);
+        auto despues = test::LineasVyr(vuelta.salida);
         if (receptor == Formato::Gqrx) {
             antes[2].hz = "7100001";  // Gqrx keeps whole hertz, and said so
             EXPECT_EQ(ida.recuento.herciosRedondeados, 1);

@@ -150,21 +150,6 @@ TEST_P(Reales, ConvertedCountedAndImportedByTheStore) {
     BorraCarpeta(dir);
 }
 
-struct Campos {
-    std::string hz, nombre, modo;
-};
-
-std::vector<Campos> Lineas(const std::string& vyr) {
-    std::vector<Campos> r;
-    RecorreLineas(vyr, [&](std::string_view linea) {
-        RegDatos d;
-        const std::string hz = CortaLineaCsv(linea, d);
-        r.push_back({hz, d.Descripcion.SinEspaciosFinales(), d.Modo.SinEspaciosFinales()});
-        return true;
-    });
-    return r;
-}
-
 // Out to each receiver and back: every frequency, and every name and mode
 // except those the report said would change.
 TEST_P(Reales, ThroughTheReceiversAndBack) {
@@ -172,14 +157,14 @@ TEST_P(Reales, ThroughTheReceiversAndBack) {
     if (entrada.empty()) GTEST_SKIP() << "no shared test data at " << VYR_TESTDATA;
     const auto vyr = conv::Convierte({std::nullopt, Formato::Vyr, "x"}, LeeFichero(entrada));
     ASSERT_EQ(vyr.estado, 0) << vyr.error;
-    const auto antes = Lineas(vyr.salida);
+    const auto antes = LineasVyr(vyr.salida);
     for (Formato receptor : {Formato::Gqrx, Formato::Sdrpp}) {
         const auto ida = conv::Convierte({std::nullopt, receptor, "x"}, vyr.salida);
         ASSERT_EQ(ida.estado, 0) << ida.error;
         const auto vuelta = conv::Convierte({std::nullopt, Formato::Vyr, "y"}, ida.salida);
         ASSERT_EQ(vuelta.estado, 0) << vuelta.error;
         EXPECT_EQ(vuelta.recuento.filasFusionadas, 0);
-        const auto despues = Lineas(vuelta.salida);
+        const auto despues = LineasVyr(vuelta.salida);
         ASSERT_EQ(despues.size(), antes.size());
         int nombres = 0, modos = 0;
         for (std::size_t i = 0; i < antes.size(); ++i) {

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <sys/wait.h>
 
+#include "store/csv.h"
 #include "store/store_fixture.h"
+#include "store/text_lines.h"
 
 namespace vyr::test {
 namespace {
@@ -36,6 +38,17 @@ int Cifra(const std::string& informe, const std::string& que) {
     const auto k = informe.find("\n" + que + ": ");
     if (k == std::string::npos) return -1;
     return std::atoi(informe.c_str() + k + que.size() + 3);
+}
+
+std::vector<CamposVyr> LineasVyr(const std::string& bytes) {
+    std::vector<CamposVyr> r;
+    RecorreLineas(bytes, [&](std::string_view linea) {
+        RegDatos d;
+        const std::string hz = CortaLineaCsv(linea, d);
+        r.push_back({hz, d.Descripcion.SinEspaciosFinales(), d.Modo.SinEspaciosFinales()});
+        return true;
+    });
+    return r;
 }
 
 std::string Real(const std::string& nombre) {

@@ -17,6 +17,14 @@ Ejecucion Ejecuta(const std::vector<std::string>& args, const std::string& entra
 // The number after "que: " on a line of the report; -1 when absent.
 int Cifra(const std::string& informe, const std::string& que);
 
+// Frequency text, description and mode of each line of our format, cut as
+// the store's import cuts them.
+struct CamposVyr {
+    std::string hz, nombre, modo;
+    bool operator==(const CamposVyr&) const = default;
+};
+std::vector<CamposVyr> LineasVyr(const std::string& bytes);
+
 // The real file of the shared test data, or "" when the folder is absent.
 std::string Real(const std::string& nombre);
 
