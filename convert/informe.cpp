@@ -1,5 +1,7 @@
 #include "convert/informe.h"
 
+#include "store/records.h"
+
 namespace vyr::conv {
 namespace {
 
@@ -38,6 +40,9 @@ std::string Informe(const Conversion& c, const std::string& entrada, Formato a) 
         Cuenta(r, "Nombres de filas fusionadas que no caben en Observaciones", n.nombresSinSitio);
         if (n.redondeadas15 > 0)
             Cuenta(r, "Frecuencias redondeadas a 15 cifras significativas", n.redondeadas15);
+        if (n.lineasEscritas > kMaxFrecuencias)
+            r += "Aviso: VYR guarda como mucho " + std::to_string(kMaxFrecuencias) +
+                 " frecuencias; \"Recuperar datos\" no añadirá las que pasen de ahí a una lista llena.\n";
     } else {
         const std::string p(Nombre(a));
         Cuenta(r, ("Líneas con Fecha, Observaciones o nombres fusionados, que " + p + " no guarda").c_str(),

@@ -3,6 +3,7 @@
 
 #include "convert/conversion.h"
 #include "convert/formatos.h"
+#include "convert/informe.h"
 #include "convert/opciones.h"
 #include "convert/programa.h"
 #include "store/store_fixture.h"
@@ -77,6 +78,18 @@ TEST(Formatos, OnlyOurFormatGoesOutToTheReceivers) {
     EXPECT_EQ(c.estado, 2);
     EXPECT_EQ(c.error, "no se convierte de chirp a gqrx: a gqrx y a sdrpp solo desde vyr. Convierta antes a vyr y "
                        "luego de vyr a gqrx.");
+}
+
+TEST(Informe, WarnsWhenTheListIsLargerThanTheStore) {
+    std::string vyr;
+    for (int k = 0; k < 5001; ++k) vyr += std::to_string(1000000 + k) + ";;;;;\r\n";
+    const auto c = Convierte({F::Vyr, F::Vyr, "x"}, vyr);
+    ASSERT_EQ(c.estado, 0);
+    EXPECT_NE(Informe(c, "x", F::Vyr).find("Aviso: VYR guarda como mucho 5000 frecuencias"), std::string::npos);
+    const auto d = Convierte({F::Vyr, F::Vyr, "x"}, vyr.substr(0, vyr.size() - 14));
+    EXPECT_EQ(d.recuento.lineasEscritas, 5000);
+    EXPECT_TRUE(d.recuento.descartes.empty());
+    EXPECT_EQ(Informe(d, "x", F::Vyr).find("Aviso"), std::string::npos);
 }
 
 TEST(Opciones, CommandLine) {
