@@ -25,8 +25,9 @@ Marcador ParaReceptor(const Linea& l, Recuento& c) {
     bool resto = !r.fecha.trimmed().isEmpty() || !l.otrosNombres.isEmpty();
     for (const QString& o : r.observaciones)
         for (const QString& parte : o.split(QString::fromUtf8(" · "))) {
-            if (m.anchoHz.empty()) m.anchoHz = AnchoDeTexto(parte);
-            if (AnchoDeTexto(parte).empty() && !parte.trimmed().isEmpty()) resto = true;
+            const std::string ancho = AnchoDeTexto(parte);
+            if (ancho.empty()) resto = resto || !parte.trimmed().isEmpty();
+            else if (m.anchoHz.empty()) m.anchoHz = ancho;
         }
     if (m.anchoHz.empty()) m.anchoHz = std::to_string(m.salida->anchoHz);
     if (resto) ++c.sinSitio;
