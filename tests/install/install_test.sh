@@ -42,6 +42,11 @@ lanza() {
   local vars=() args=()
   while [ $# -gt 0 ] && [ "$1" != --args ]; do vars+=("$1"); shift; done
   [ $# -gt 0 ] && shift && args=("$@")
+  # A sanitizer build's settings reach the program.
+  local v
+  for v in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+    [ -n "${!v:-}" ] && vars=("$v=${!v}" "${vars[@]}")
+  done
   env -i PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen VYR_SALIR_AL_MOSTRARSE=1 "${vars[@]}" \
     "${LANZADOR:-$pre/bin/vyr-inicio}" "${args[@]}" >"$tmp/salida" 2>"$tmp/errores"
   estado=$?
