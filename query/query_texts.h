@@ -45,6 +45,7 @@ inline constexpr const char* kTituloEntre = "Búsqueda entre frecuencias";
 // frmVisualizar
 inline constexpr const char* kTituloVisualizar = "VYR - Visualizar";
 inline constexpr const char* kCerrar = "Cerrar";
+inline constexpr const char* kNombreFG = "Frecuencias visualizadas";  // for a screen reader
 inline constexpr std::array<const char*, 6> kCabecerasFG = {
     "Frecuencia (MHz)", "Descripción", "Servicio", "Modo", "Fecha", "Observaciones"};
 inline constexpr const char* kVisualizadas = " frecuencias visualizadas";
