@@ -303,6 +303,31 @@ TEST_P(DurabilityTest, EveryCallOfEveryOperation) {
     }
 }
 
+// What durability costs: the syncs of each change, never one per line.
+TEST_F(StoreTest, SyncsPerChange) {
+    const struct { const char* op; int syncs; } casos[] = {
+        {"alta en un hueco", 2}, {"altas hasta el final", 8}, {"modifica", 1}, {"borra", 2},
+        {"fecha hoy", 1}, {"ordena", 2}, {"importa", 3}, {"exporta", 2},
+    };
+    for (const auto& c : casos) {
+        const auto op = std::find_if(std::begin(kOperaciones), std::end(kOperaciones),
+                                     [&](const Operacion& o) { return std::string(o.nombre) == c.op; });
+        ASSERT_NE(op, std::end(kOperaciones)) << c.op;
+        m.reset();
+        BorraCarpeta(dir);
+        dir = CarpetaTemporal();
+        for (const auto& [n, b] : Base()) Pon(n, b);
+        Pon("vyr.csv", CsvImport());
+        FaultyFileSystem fs;
+        fs.Vigila(dir);
+        ASSERT_TRUE(Arranca(fs));
+        fs.syncs = 0;
+        for (const auto& p : op->pasos) EXPECT_TRUE(p(*m)) << c.op;
+        EXPECT_EQ(fs.syncs, c.syncs) << c.op;
+        m.reset();
+    }
+}
+
 std::string Nombre(const ::testing::TestParamInfo<DurabilityTest::ParamType>& i) {
     std::string s = std::string(std::get<0>(i.param).nombre) + "_" + NombreFalla(std::get<1>(i.param));
     for (char& c : s)

@@ -121,6 +121,7 @@ int FaultyFileSystem::Truncate(int fd, std::int64_t t) {
 
 int FaultyFileSystem::Sync(int fd) {
     if (Toca(falla_ == Falla::Sync || falla_ == Falla::Muerte || falla_ == Falla::Apagon)) return EIO;
+    ++syncs;
     // The model decides what is durable; the real sync would only cost time.
     if (fd == dirfd_) nombresDurables_ = Nombres();
     else if (const auto i = inodo_.find(fd); i != inodo_.end()) durable_[i->second] = Contenido(fd);

@@ -33,6 +33,7 @@ public:
     // Arms the fault at the nth call of its kind from now (n from 1).
     void Arma(Falla falla, int n);
     bool Fallado() const { return fallado_; }
+    int syncs = 0;  // syncs that reached the disk
     // After a power cut: the folder as the disk held it. The store must be
     // gone (its descriptors closed) first.
     void Apaga();
