@@ -86,7 +86,13 @@ struct Operacion {
     const char* nombre;
     // Each step is one change the user is told about.
     std::vector<std::function<bool(Modulo&)>> pasos;
+    bool carpetaNueva = false;  // starts on an empty folder instead of the base
 };
+
+std::map<std::string, std::string> BaseDe(const Operacion& op) {
+    if (op.carpetaNueva) return {{"vyr.csv", ""}};
+    return Base();
+}
 
 std::function<bool(Modulo&)> Alta(double f, const char* d) {
     return [=](Modulo& m) {
@@ -97,6 +103,7 @@ std::function<bool(Modulo&)> Alta(double f, const char* d) {
 }
 
 const Operacion kOperaciones[] = {
+    {"alta en carpeta nueva", {Alta(7.1, "primera")}, true},
     {"alta en un hueco", {Alta(500.5, "nueva")}},
     {"altas hasta el final", {Alta(501, "u"), Alta(502, "d"), Alta(503, "t"), Alta(504, "c")}},
     {"modifica", {[](Modulo& m) {
@@ -155,9 +162,15 @@ protected:
         for (const char* n : kFicheros) f[n] = Bytes(n);
         return f;
     }
+    using StoreTest::Arranca;
+    // Start-up on a new folder creates the files; a power cut must not lose them.
+    bool Arranca(FaultyFileSystem& f) {
+        f.Vigila(dir);
+        return StoreTest::Arranca(f);
+    }
     // The steps without faults: the files after each one.
     std::vector<Ficheros> Referencia(const Operacion& op) {
-        Prepara(Base());
+        Prepara(BaseDe(op));
         std::vector<Ficheros> r{Lee()};
         EXPECT_TRUE(Arranca());
         for (const auto& p : op.pasos) {
@@ -197,8 +210,7 @@ TEST_P(DurabilityTest, EveryCallOfEveryOperation) {
     for (;; ++n) {
         ASSERT_LT(n, 2000) << "never completes";
         const std::string donde = std::string(op.nombre) + ", " + NombreFalla(falla) + " at call " + std::to_string(n);
-        Prepara(Base());
-        fs.Vigila(dir);
+        Prepara(BaseDe(op));
         ASSERT_TRUE(Arranca(fs)) << donde;
         fs.Arma(falla, n);
         std::size_t hechos = 0;
@@ -210,6 +222,18 @@ TEST_P(DurabilityTest, EveryCallOfEveryOperation) {
         if (!fs.Fallado()) {
             EXPECT_TRUE(ok) << donde;
             EXPECT_EQ(Lee(), ref.back()) << donde;
+            if (falla == Falla::Apagon) {
+                // The power goes just after: everything reported done was on disk.
+                m.reset();
+                fs.Apaga();
+                FakeMessageService otro;
+                Modulo nuevo(dir, otro);
+                ASSERT_TRUE(nuevo.Arranca()) << donde;
+                std::string porque;
+                const auto e = EstadoDe(Lee(), porque);
+                ASSERT_TRUE(e) << donde << ": " << porque;
+                EXPECT_TRUE(*e == estados.back()) << donde << ": a change reported done was lost";
+            }
             break;
         }
 
@@ -306,7 +330,7 @@ TEST_P(DurabilityTest, EveryCallOfEveryOperation) {
 // What durability costs: the syncs of each change, never one per line.
 TEST_F(StoreTest, SyncsPerChange) {
     const struct { const char* op; int syncs; } casos[] = {
-        {"alta en un hueco", 2}, {"altas hasta el final", 8}, {"modifica", 1}, {"borra", 2},
+        {"alta en carpeta nueva", 2}, {"alta en un hueco", 2}, {"altas hasta el final", 8}, {"modifica", 1}, {"borra", 2},
         {"fecha hoy", 1}, {"ordena", 2}, {"importa", 3}, {"exporta", 2},
     };
     for (const auto& c : casos) {
@@ -316,7 +340,7 @@ TEST_F(StoreTest, SyncsPerChange) {
         m.reset();
         BorraCarpeta(dir);
         dir = CarpetaTemporal();
-        for (const auto& [n, b] : Base()) Pon(n, b);
+        for (const auto& [n, b] : BaseDe(*op)) Pon(n, b);
         Pon("vyr.csv", CsvImport());
         FaultyFileSystem fs;
         fs.Vigila(dir);
