@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/accesible.h"
 #include "ui/controles.h"
 #include "ui/twips.h"
 
@@ -23,7 +24,7 @@ constexpr const char* kCerrar = "Cerrar";
 
 frmAcercaDe::frmAcercaDe() : QDialog(nullptr) {
     setObjectName(QStringLiteral("frmAcercaDe"));
-    setWindowTitle(QString::fromUtf8(kTitulo));
+    vyr::ui::Titula(this, QString::fromUtf8(kTitulo));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setGeometry(RectTwips(7440, 5940, 4485, 3090));

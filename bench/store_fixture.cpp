@@ -25,7 +25,7 @@ RegDatos RegistroRealista(int i) {
     d.Descripcion.Asigna(std::string(kEmisoras[i % 14]) + " " + std::to_string(i));
     d.Servicio.Asigna(kServicios[i % 8]);
     d.Modo.Asigna(kModos[i % 7]);
-    char f[8];
+    char f[16];
     std::snprintf(f, sizeof f, "%02d%02d%02d", 1 + i % 28, 1 + i % 12, 20 + i % 7);
     d.Fecha.Asigna(f);
     d.Observaciones.Asigna("Escuchada desde Valencia con antena de hilo largo; se\xF1" "al " +

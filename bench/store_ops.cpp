@@ -103,15 +103,13 @@ std::vector<Fila> MideAlmacen(int veces) {
         [&] {
             m->FrecActual = m->TablaFrec[1 + (vuelta * 37) % 5000];
             m->BorraRegistro();
-            m->Sincroniza();
         },
         [&] {
             const RegDatos d = RegistroRealista(vuelta);
             m->FrecActual = LecturaPantalla(TextoPantalla(1000.0 + ++vuelta));
             m->BuscaFrecuencia();
             if (m->PosFrec != 0 || !m->AltaRegistro(d.Descripcion.Texto(), d.Servicio.Texto(), d.Modo.Texto(),
-                                                    d.Fecha.Texto(), d.Observaciones.Texto()) ||
-                !m->Sincroniza())
+                                                    d.Fecha.Texto(), d.Observaciones.Texto()))
                 std::abort();
         },
         [&] {

@@ -24,8 +24,9 @@ void frmCreaModi::cmdCMGraba_Click() {
                       o = ACp1252(txtCMObserva->text());
     const bool hecho = m_.PosFrec != 0 ? m_.ModificaRegistro(d, s, mo, f, o)
                                        : m_.AltaRegistro(d, s, mo, f, o);
-    if (hecho) m_.Sincroniza();
-    DevuelveYCierra();
+    // Not stored (the user has been told why): the editor stays open with the
+    // texts, so that nothing typed is lost and the card shows nothing unsaved.
+    if (hecho) DevuelveYCierra();
 }
 
 void frmCreaModi::cmdCMBorrar_Click() {
@@ -33,7 +34,7 @@ void frmCreaModi::cmdCMBorrar_Click() {
                                                      vyr::ui::Botones::SiNo, vyr::ui::Icono::Ninguno);
     if (r == vyr::ui::Respuesta::Si) {
         m_.FrecActual = vyr::LecturaPantalla(ACp1252(txtCMFrecu->text()));
-        if (m_.BorraRegistro()) m_.Sincroniza();
+        if (!m_.BorraRegistro()) return;  // told; the record is still there, and the editor open
         for (QLineEdit* caja : {txtCMFrecu, txtCMDescri, txtCMServi, txtCMModo, txtCMFecha})
             caja->clear();
         txtCMObserva->clear();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "editor/textos_editor.h"
+#include "ui/accesible.h"
 #include "ui/caja_multilinea.h"
 #include "ui/controles.h"
 #include "ui/ficha.h"
@@ -21,7 +22,7 @@ using vyr::ui::Verdana;
 frmCreaModi::frmCreaModi(vyr::Modulo& m, const vyr::ui::Entorno& e, frmVYRw& principal)
     : QDialog(nullptr), m_(m), e_(e), principal_(principal) {
     setObjectName(QStringLiteral("frmCreaModi"));
-    setWindowTitle(QString::fromUtf8(t::kTitulo));
+    vyr::ui::Titula(this, QString::fromUtf8(t::kTitulo));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setGeometry(RectTwips(5145, 6600, 8550, 3555));

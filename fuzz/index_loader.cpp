@@ -55,7 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     m.SalvarDatos();
     m.RecuperarDatos();
     m.OrdenaIndice();
-    m.Sincroniza();
     struct stat st {};
     if (::stat((dir + "/datos.vyr").c_str(), &st) == 0 && st.st_size > 5000L * 300) __builtin_trap();
     return 0;

@@ -22,16 +22,20 @@ QString SinEspaciosFinales(QString s) {
 
 void frmVYRw::cmdFicActFecha_Click() {
     if (!txtFicFrecu->text().isEmpty()) {
+        const QString antes = txtFicFecha->text();
         txtFicFecha->setText(QString::fromStdString(vyr::ui::TextoFecha(e_.reloj.Hoy())));
         // The card's own frequency: an import may have left another in FrecActual.
         m_.FrecActual = vyr::LecturaPantalla(vyr::ui::ACp1252(txtFicFrecu->text()));
         m_.BuscaFrecuencia();
         if (m_.PosFrec >= 1) {
             const int n = m_.TablaReg[m_.PosFrec];
-            if (m_.LeeDatos(n)) {
+            bool hecho = m_.LeeDatos(n);
+            if (hecho) {
                 m_.BufDatos.Fecha.Asigna(vyr::ui::ACp1252(txtFicFecha->text()));
-                if (m_.EscribeDatos(n)) m_.Sincroniza();
+                hecho = m_.EscribeDatos(n);
             }
+            // The user has been told; the card must not show a date that is not stored.
+            if (!hecho) txtFicFecha->setText(antes);
         }
     }
     txtFrecu->setFocus();

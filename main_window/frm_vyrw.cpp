@@ -14,6 +14,7 @@
 #include "editor/frm_crea_modi.h"
 #include "main_window/textos_principal.h"
 #include "query/frm_consultar.h"
+#include "ui/accesible.h"
 #include "ui/caja_multilinea.h"
 #include "ui/controles.h"
 #include "ui/ficha.h"
@@ -44,7 +45,7 @@ frmVYRw::frmVYRw(vyr::Modulo& m, const vyr::ui::Entorno& e)
       consultar_([this] { return new frmConsultar(m_, e_); }),
       acercaDe_([] { return new frmAcercaDe; }) {
     setObjectName(QStringLiteral("frmVYRw"));
-    setWindowTitle(U(t::kTitulo));
+    vyr::ui::Titula(this, U(t::kTitulo));
     CreaControles();
     CreaMenus();
     // The layout is fixed: the window keeps the design's size.
@@ -77,6 +78,7 @@ void frmVYRw::CreaControles() {
     p.setColor(QPalette::Text, QColor(0, 0, 255));
     p.setColor(QPalette::Base, QColor(192, 255, 255));
     txtFrecu->setPalette(p);
+    vyr::ui::Rotula(Label3, txtFrecu);
 
     Label10 = Control<QLabel>(c, "Label10", RectTwips(7920, 600, 375, 255), vyr::ui::FuenteDefecto());
     Label10->setText(U(t::kLabel10));

@@ -20,7 +20,11 @@ void frmVYRw::txtFrecu_Enter() {
 
     m_.BuscaFrecuencia();
     if (m_.PosFrec >= 1) {
-        m_.LeeDatos(m_.TablaReg[m_.PosFrec]);
+        // A record that cannot be read has been reported; the card stays empty.
+        if (!m_.LeeDatos(m_.TablaReg[m_.PosFrec])) {
+            txtFrecu->clear();
+            return;
+        }
         const vyr::RegDatos& d = m_.BufDatos;
         txtFicFrecu->setText(txtFrecu->text());
         txtFicDescri->setText(DeCp1252(d.Descripcion.Texto()));

@@ -17,6 +17,20 @@ namespace vyr::consulta {
 
 namespace t = textos_consulta;
 
+Paso PasoDe(Modo modo, double f, double frec1, double frec2) {
+    switch (modo) {
+        case Modo::Todo: return f > 0 ? Paso::Lee : Paso::Salta;
+        case Modo::Entre:
+            // Deleted slots never end the walk; the first live frequency at
+            // or above the upper bound does, the index being sorted.
+            if (!(f > 0)) return Paso::Salta;
+            if (f >= frec2) return Paso::Termina;
+            return f < frec1 ? Paso::Salta : Paso::Lee;
+        case Modo::Buscar: return Paso::Lee;  // deleted slots are searched too
+    }
+    return Paso::Salta;
+}
+
 namespace {
 
 bool Contiene(const QString& caja, const std::string& campo, const QLocale& l) {
@@ -25,58 +39,102 @@ bool Contiene(const QString& caja, const std::string& campo, const QLocale& l) {
 
 }  // namespace
 
-bool Coincide(const Criterios& c, const RegDatos& d) {
+bool Seleccionado(const Criterios& c, const RegDatos& d) {
     const QLocale l;
-    return Contiene(c.busDes, d.Descripcion.Texto(), l) ||
-           Contiene(c.busSer, d.Servicio.Texto(), l) || Contiene(c.busMod, d.Modo.Texto(), l) ||
-           Contiene(c.busObs, d.Observaciones.Texto(), l);
+    const bool coincide = Contiene(c.busDes, d.Descripcion.Texto(), l) ||
+                          Contiene(c.busSer, d.Servicio.Texto(), l) ||
+                          Contiene(c.busMod, d.Modo.Texto(), l) ||
+                          Contiene(c.busObs, d.Observaciones.Texto(), l);
+    return coincide && (!c.escuchadas || !QString::fromLatin1(d.Fecha.Texto()).trimmed().isEmpty());
 }
 
-bool Consulta::Realiza(const Criterios& c, const CompruebaRango& rango) {
-    auto avisaCsv = [this] {
-        e_.mensajes.Muestra(t::kNoEscribirCsv, t::kTituloSalvar, ui::Botones::Ok,
-                            ui::Icono::Critico);
-    };
+QString TextoCuenta(int n) { return QStringLiteral(" %1").arg(n) + QString::fromUtf8(t::kVisualizadas); }
 
-    // 1. File. A file that cannot be opened is reported; the run goes on without it.
-    std::optional<EscritorCsv> csv;
-    if (c.guardar) {
-        csv.emplace(m_.Ficheros(), m_.CarpetaFd());
-        if (csv->Abre() != 0) {
-            avisaCsv();
-            csv.reset();
+namespace {
+
+// The run's two optional outputs besides the grid.
+class Salidas {
+public:
+    Salidas(Modulo& m, const ui::Entorno& e, const Criterios& c, const std::int16_t& posRecorrido) : m_(m) {
+        // A file that cannot be opened is reported; the run goes on without it.
+        if (c.guardar) {
+            csv_.emplace(m.Ficheros(), m.CarpetaFd());
+            if (const Fallo f = csv_->Abre()) {
+                m.AvisaCsv(f);
+                csv_.reset();
+            }
+        }
+        if (c.imprimir) {
+            impresora_ = e.impresoras.Abre();
+            informe_.emplace(m, *impresora_, posRecorrido);
+            informe_->Prepara();
         }
     }
+    Informe* informe() { return informe_ ? &*informe_ : nullptr; }
 
-    // 2. Printer.
-    std::unique_ptr<ui::Printer> impresora;
-    std::optional<Informe> informe;
-    if (c.imprimir) {
-        impresora = e_.impresoras.Abre();
-        informe.emplace(m_, *impresora, PosRecorrido);
-        informe->Prepara();
+    void Lista(double f, const RegDatos& d) {
+        if (csv_) csv_->Linea(f, d);
+        if (informe_) informe_->ImprimirLinea();
+    }
+    // Criteria refused: "vyr.csv" left empty, the printer's font put back.
+    void Parada() {
+        ConfirmaCsv();
+        if (informe_) informe_->DevuelveFuente();
+    }
+    // A record could not be read: nothing of the run is kept.
+    void Anula() {
+        if (csv_) csv_->Descarta();
+        if (informe_) {
+            impresora_->Abort();
+            informe_->DevuelveFuente();
+        }
+    }
+    ui::Printer::Aviso Cierra() {
+        ConfirmaCsv();
+        ui::Printer::Aviso aviso;
+        if (informe_) informe_->CerrarImpresora(aviso);
+        return aviso;
     }
 
-    // 4. Early stop: the file closed empty, the printer's font put back.
-    auto parada = [&] {
-        if (csv && csv->Cierra() != 0) avisaCsv();
-        if (informe) informe->DevuelveFuente();
-        return false;
-    };
+private:
+    void ConfirmaCsv() {
+        if (!csv_) return;
+        if (const Fallo f = csv_->Confirma()) m_.AvisaCsv(f);
+        csv_.reset();
+    }
 
-    // 3. Mode and checks.
+    Modulo& m_;
+    std::optional<EscritorCsv> csv_;
+    std::unique_ptr<ui::Printer> impresora_;
+    std::optional<Informe> informe_;
+};
+
+void LlenaFila(ModeloFG& g, int fila, double f, const RegDatos& d) {
+    g.SetTextMatrix(fila, 0, ui::DeCp1252(TextoPantalla(f)));
+    g.SetTextMatrix(fila, 1, ui::DeCp1252(d.Descripcion.Texto()));
+    g.SetTextMatrix(fila, 2, ui::DeCp1252(d.Servicio.Texto()));
+    g.SetTextMatrix(fila, 3, ui::DeCp1252(d.Modo.Texto()));
+    g.SetTextMatrix(fila, 4, ui::DeCp1252(d.Fecha.Texto()));
+    g.SetTextMatrix(fila, 5, ui::DeCp1252(d.Observaciones.Texto()));
+}
+
+}  // namespace
+
+bool Consulta::Realiza(const Criterios& c, const CompruebaRango& rango) {
+    Salidas salidas(m_, e_, c, PosRecorrido);
+
     double frec1 = 0, frec2 = 0;
-    if (c.modo == Modo::Entre && !rango(frec1, frec2)) return parada();
-    if (c.modo == Modo::Buscar && c.busDes.isEmpty() && c.busSer.isEmpty() &&
-        c.busMod.isEmpty() && c.busObs.isEmpty())
-        return parada();
-
-    // 5. Sort. A failed sort has been reported; listing an index of unknown
-    // order would end the range walk at the wrong place.
-    if (m_.CambioIndice && !m_.OrdenaIndice()) return parada();
-
-    // 6. Report header of the range and search modes.
-    if (informe && c.modo != Modo::Todo) informe->ImprimirCabecera();
+    const bool sinTextos =
+        c.busDes.isEmpty() && c.busSer.isEmpty() && c.busMod.isEmpty() && c.busObs.isEmpty();
+    if ((c.modo == Modo::Entre && !rango(frec1, frec2)) || (c.modo == Modo::Buscar && sinTextos) ||
+        // A failed sort has been reported; listing an index of unknown
+        // order would end the range walk at the wrong place.
+        (m_.CambioIndice && !m_.OrdenaIndice())) {
+        salidas.Parada();
+        return false;
+    }
+    // The all mode's header comes with its first line.
+    if (salidas.informe() && c.modo != Modo::Todo) salidas.informe()->ImprimirCabecera();
 
     // The results window is loaded at its first use, and its grid is filled
     // without telling the view until the walk is over.
@@ -88,63 +146,36 @@ bool Consulta::Realiza(const Criterios& c, const CompruebaRango& rango) {
         return g;
     };
 
-    // 7. Walk.
-    std::int16_t n = 0;
-    auto lista = [&](double f) {
-        ++n;
-        ModeloFG& g = celdas();
-        g.SetRows(n + 2);
-        g.SetTextMatrix(n, 0, ui::DeCp1252(TextoPantalla(f)));
-        const RegDatos& d = m_.BufDatos;
-        g.SetTextMatrix(n, 1, ui::DeCp1252(d.Descripcion.Texto()));
-        g.SetTextMatrix(n, 2, ui::DeCp1252(d.Servicio.Texto()));
-        g.SetTextMatrix(n, 3, ui::DeCp1252(d.Modo.Texto()));
-        g.SetTextMatrix(n, 4, ui::DeCp1252(d.Fecha.Texto()));
-        g.SetTextMatrix(n, 5, ui::DeCp1252(d.Observaciones.Texto()));
-        if (csv) csv->Linea(f, d);
-        if (informe) informe->ImprimirLinea();
-    };
+    int n = 0;
     for (int i = 1; i <= m_.NumFrec; ++i) {
         PosRecorrido = static_cast<std::int16_t>(i);
         const double f = m_.TablaFrec[static_cast<std::size_t>(i)];
-        const int reg = m_.TablaReg[static_cast<std::size_t>(i)];
-        if (c.modo == Modo::Todo) {
-            if (!(f > 0)) continue;
-            m_.LeeDatos(reg);
-            lista(f);
-        } else if (c.modo == Modo::Entre) {
-            if (!(f > 0)) continue;
-            if (f >= frec2) break;
-            if (f < frec1) continue;
-            m_.LeeDatos(reg);
-            lista(f);
-        } else {
-            m_.LeeDatos(reg);
-            if (!Coincide(c, m_.BufDatos)) continue;
-            if (c.escuchadas && QString::fromLatin1(m_.BufDatos.Fecha.Texto()).trimmed().isEmpty())
-                continue;
-            lista(f);
+        const Paso paso = PasoDe(c.modo, f, frec1, frec2);
+        if (paso == Paso::Termina) break;
+        if (paso == Paso::Salta) continue;
+        if (!m_.LeeDatos(m_.TablaReg[static_cast<std::size_t>(i)])) {
+            salidas.Anula();  // told; a listing with holes would look complete
+            return false;
         }
+        if (c.modo == Modo::Buscar && !Seleccionado(c, m_.BufDatos)) continue;
+        ++n;
+        ModeloFG& g = celdas();
+        g.SetRows(n + 2);
+        LlenaFila(g, n, f, m_.BufDatos);
+        salidas.Lista(f, m_.BufDatos);
     }
 
-    // 8. Count.
     ModeloFG& g = celdas();
-    ventana->txtNumReg->setText(QStringLiteral(" %1").arg(n) + QString::fromUtf8(t::kVisualizadas));
-    // 9. File.
-    if (csv && csv->Cierra() != 0) avisaCsv();
-    // 10. Printer.
-    ui::Printer::Aviso aviso;
-    if (informe) informe->CerrarImpresora(aviso);
-    // 11. At least 24 rows.
+    ventana->txtNumReg->setText(TextoCuenta(n));
+    const ui::Printer::Aviso aviso = salidas.Cierra();
     if (g.Rows() < 24) g.SetRows(24);
     g.EndFill();
-    // 12. Shown modally until "Cerrar" or its close box.
     ventana->exec();
     ventana.Descarga();
     if (!aviso.texto.empty())
         e_.mensajes.Muestra(aviso.texto, aviso.titulo, ui::Botones::Ok,
                             aviso.critico ? ui::Icono::Critico : ui::Icono::Ninguno);
-    // 13. The caller unloads the query window.
+    // The caller unloads the query window.
     return true;
 }
 

@@ -8,8 +8,6 @@
 #include "store/modulo.h"
 #include "ui/entorno.h"
 
-class frmVisualizar;
-
 namespace vyr::consulta {
 
 enum class Modo { Todo, Entre, Buscar };
@@ -22,6 +20,18 @@ struct Criterios {
     bool imprimir = false;
 };
 
+// What the walk does with a slot, from its frequency alone.
+enum class Paso { Salta, Lee, Termina };
+Paso PasoDe(Modo modo, double frecuencia, double frec1, double frec2);
+
+// Whether a record read in the search mode is listed: one of the non-empty
+// search texts occurs in its field (both upper-cased, fields at full width)
+// and, with "Escuchadas", its date is not blank.
+bool Seleccionado(const Criterios& c, const RegDatos& datos);
+
+// " 12 frecuencias visualizadas".
+QString TextoCuenta(int n);
+
 class Consulta {
 public:
     Consulta(Modulo& m, const ui::Entorno& e) : m_(m), e_(e) {}
@@ -30,7 +40,8 @@ public:
     using CompruebaRango = std::function<bool(double& frec1, double& frec2)>;
 
     // true: the run completed and its results window has been closed.
-    // false: it stopped early; the query window stays as it is.
+    // false: it stopped early (criteria refused, a failed sort or a record
+    // that could not be read); the query window stays as it is.
     bool Realiza(const Criterios& c, const CompruebaRango& rango);
 
     std::int16_t PosRecorrido = 0;
@@ -39,9 +50,5 @@ private:
     Modulo& m_;
     ui::Entorno e_;
 };
-
-// Whether the record in datos holds one of the non-empty search texts
-// (upper-cased in the user's locale, fields at full width).
-bool Coincide(const Criterios& c, const RegDatos& datos);
 
 }  // namespace vyr::consulta

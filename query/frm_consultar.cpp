@@ -14,6 +14,7 @@
 #include "main_window/caja_frecuencia.h"
 #include "query/consulta.h"
 #include "query/query_texts.h"
+#include "ui/accesible.h"
 #include "ui/controles.h"
 #include "ui/texto.h"
 #include "ui/twips.h"
@@ -27,7 +28,7 @@ using vyr::ui::Verdana;
 frmConsultar::frmConsultar(vyr::Modulo& m, const vyr::ui::Entorno& e, QWidget* parent)
     : QDialog(parent), m_(m), e_(e) {
     setObjectName(QStringLiteral("frmConsultar"));
-    setWindowTitle(QString::fromUtf8(t::kTituloConsultar));
+    vyr::ui::Titula(this, QString::fromUtf8(t::kTituloConsultar));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setGeometry(RectTwips(5145, 6270, 7095, 4035));
@@ -81,6 +82,14 @@ frmConsultar::frmConsultar(vyr::Modulo& m, const vyr::ui::Entorno& e, QWidget* p
     chkEscuchadas = Control<QCheckBox>(Frame2, "chkEscuchadas", RectTwips(1200, 2400, 1575, 255), f9);
     chkEscuchadas->setText(u(t::kEscuchadas));
     chkEscuchadas->setToolTip(u(t::kEscuchadasAyuda));
+
+    // Inside a frame, a box without a label of its own is named after the frame.
+    vyr::ui::Rotula(Label3, txtFrecu1);
+    vyr::ui::Rotula(Label4, txtFrecu2);
+    vyr::ui::Rotula(Label1, txtBusDes);
+    vyr::ui::Rotula(Label2, txtBusSer);
+    vyr::ui::Rotula(Label5, txtBusMod);
+    vyr::ui::Rotula(Label6, txtBusObs);
 
     chkGuardar = Control<QCheckBox>(this, "chkGuardar", RectTwips(600, 3520, 1215, 315), f9);
     chkGuardar->setText(u(t::kGuardar));

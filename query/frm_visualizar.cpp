@@ -8,6 +8,7 @@
 #include <QTableView>
 
 #include "query/query_texts.h"
+#include "ui/accesible.h"
 #include "ui/twips.h"
 
 namespace t = vyr::textos_consulta;
@@ -21,7 +22,7 @@ constexpr int kAltoFila = 333;
 
 frmVisualizar::frmVisualizar(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmVisualizar"));
-    setWindowTitle(QString::fromUtf8(t::kTituloVisualizar));
+    vyr::ui::Titula(this, QString::fromUtf8(t::kTituloVisualizar));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setGeometry(RectTwips(3675, 2715, 12045, 7530));
@@ -40,6 +41,7 @@ frmVisualizar::frmVisualizar(QWidget* parent) : QDialog(parent) {
     FG->setObjectName(QStringLiteral("FG"));
     FG->setGeometry(RectTwips(240, 480, 11535, 6135));
     FG->setFont(f9);
+    FG->setAccessibleName(QString::fromUtf8(t::kNombreFG));
 
     txtNumReg = new QLabel(this);
     txtNumReg->setObjectName(QStringLiteral("txtNumReg"));

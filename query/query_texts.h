@@ -42,12 +42,10 @@ inline constexpr const char* kTituloAlta = " Alta de frecuencia";
 inline constexpr const char* kOrdenMal = "Frecuencia-2 menor que frecuencia-1";
 inline constexpr const char* kTituloEntre = "Búsqueda entre frecuencias";
 
-inline constexpr const char* kNoEscribirCsv = "No se puede escribir vyr.csv";
-inline constexpr const char* kTituloSalvar = "Salvar datos";
-
 // frmVisualizar
 inline constexpr const char* kTituloVisualizar = "VYR - Visualizar";
 inline constexpr const char* kCerrar = "Cerrar";
+inline constexpr const char* kNombreFG = "Frecuencias visualizadas";  // for a screen reader
 inline constexpr std::array<const char*, 6> kCabecerasFG = {
     "Frecuencia (MHz)", "Descripción", "Servicio", "Modo", "Fecha", "Observaciones"};
 inline constexpr const char* kVisualizadas = " frecuencias visualizadas";

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <fcntl.h>
 
-#include "store/file_system.h"
 
 namespace vyr {
 
@@ -136,18 +135,13 @@ std::string CortaLineaCsv(std::string_view linea, RegDatos& d) {
     return frecuencia;
 }
 
-EscritorCsv::~EscritorCsv() {
-    if (fd_ >= 0) fs_.Close(fd_);
-}
+EscritorCsv::EscritorCsv(FileSystem& fs, int dirfd) : reemplazo_(fs, dirfd, kFicheroCsv) {}
 
-int EscritorCsv::Abre() {
+Fallo EscritorCsv::Abre() {
     buffer_.clear();
     // A full list of full lines without regrowing; untouched pages cost nothing.
     buffer_.reserve(std::size_t{kMaxFrecuencias} * (kLongDatos + 32));
-    int fd = -1;
-    const int err = fs_.OpenAt(dirfd_, kFicheroCsv, O_WRONLY | O_CREAT | O_TRUNC, fd);
-    fd_ = err == 0 ? fd : -1;
-    return err;
+    return reemplazo_.Abre();
 }
 
 void EscritorCsv::Linea(double frecuencia, const RegDatos& datos) {
@@ -161,13 +155,15 @@ void EscritorCsv::Linea(double frecuencia, const char* registro) {
     buffer_ += "\r\n";
 }
 
-int EscritorCsv::Cierra() {
-    if (fd_ < 0) return EBADF;
-    int err = buffer_.empty() ? 0 : fs_.WriteAt(fd_, buffer_.data(), buffer_.size(), 0);
-    const int e = fs_.Close(fd_);
-    fd_ = -1;
+Fallo EscritorCsv::Confirma() {
+    const Fallo f = reemplazo_.Confirma(buffer_);
     buffer_.clear();
-    return err != 0 ? err : e;
+    return f;
+}
+
+void EscritorCsv::Descarta() {
+    reemplazo_.Descarta();
+    buffer_.clear();
 }
 
 }  // namespace vyr

@@ -4,10 +4,9 @@
 #include <string_view>
 
 #include "store/records.h"
+#include "store/replace_file.h"
 
 namespace vyr {
-
-class FileSystem;
 
 inline constexpr const char* kFicheroCsv = "vyr.csv";
 
@@ -22,23 +21,20 @@ std::string LineaCsv(std::string_view hercios, const RegDatos& datos);
 // Cuts one line (without its end) into the buffer; returns the frequency text.
 std::string CortaLineaCsv(std::string_view linea, RegDatos& datos);
 
-// Writes "vyr.csv" in one go: emptied at Abre, lines kept in memory, written
-// with a single call at Cierra.
+// Writes "vyr.csv" whole: lines kept in memory, then the file replaced in
+// one go, so that a crash leaves the old or the new file.
 class EscritorCsv {
 public:
-    EscritorCsv(FileSystem& fs, int dirfd) : fs_(fs), dirfd_(dirfd) {}
-    ~EscritorCsv();
-    int Abre();  // 0 or errno
+    EscritorCsv(FileSystem& fs, int dirfd);
+    Fallo Abre();
     void Linea(double frecuencia, const RegDatos& datos);
     // The same from a record's 300 bytes as the data file holds them.
     void Linea(double frecuencia, const char* registro);
-    int Cierra();  // 0 or errno
-    bool Abierto() const { return fd_ >= 0; }
+    Fallo Confirma();  // the lines so far become vyr.csv
+    void Descarta();   // vyr.csv stays as it was
 
 private:
-    FileSystem& fs_;
-    int dirfd_;
-    int fd_ = -1;
+    Reemplazo reemplazo_;
     std::string buffer_;
 };
 

@@ -2,7 +2,9 @@
 
 #include <bit>
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "main_window/frequency_text.h"
 #include "store/csv.h"
@@ -14,34 +16,64 @@ namespace vyr {
 
 bool Modulo::SalvarDatos() {
     EscritorCsv csv(fs_, dirfd_);
-    auto noSeEscribe = [this] {
-        mensajes_.Muestra(textos::kNoEscribirCsv, textos::kTituloSalvar, ui::Botones::Ok, ui::Icono::Critico);
+    if (const Fallo f = csv.Abre()) {
+        AvisaCsv(f);
         return false;
-    };
-    if (csv.Abre() != 0) return noSeEscribe();
+    }
     // A failed sort has told the user and left the index as it was; the
     // export then goes on in slot order rather than lose the user's request.
     if (CambioIndice) OrdenaIndice();
-    // One read of the whole data file instead of one per record.
-    const std::string datos = LeeTodosLosDatos();
+    // One read of the whole data file instead of one per record; beyond its
+    // end, spaces.
+    std::string datos;
+    if (const int err = LeeTodo(fs_, datosfd_, datos); err != 0) {
+        AvisaLectura(Fichero::Datos, err);
+        return false;
+    }
+    datos.resize(std::size_t(NumFrec) * kLongDatos, ' ');
     const char* ultimo = nullptr;  // BufDatos ends holding the last record listed
     for (int i = 1; i <= NumFrec; ++i) {
-        if (!(TablaFrec[i] > 0)) continue;
-        const int r = TablaReg[i];
+        const double f = TablaFrec[std::size_t(i)];
+        if (!(f > 0)) continue;
+        const int r = TablaReg[std::size_t(i)];
         if (r >= 1 && r <= NumFrec) {
             ultimo = datos.data() + std::size_t(r - 1) * kLongDatos;
-            csv.Linea(TablaFrec[i], ultimo);
+            csv.Linea(f, ultimo);
         } else {
-            LeeDatos(r);  // a damaged entry: spaces or whatever lies there
+            if (!LeeDatos(r)) return false;  // a damaged entry: spaces or whatever lies there
             ultimo = nullptr;
-            csv.Linea(TablaFrec[i], BufDatos);
+            csv.Linea(f, BufDatos);
         }
     }
     if (ultimo) BufDatos = DatosDeBytes(reinterpret_cast<const unsigned char*>(ultimo));
-    if (csv.Cierra() != 0) return noSeEscribe();
+    if (const Fallo f = csv.Confirma()) {
+        AvisaCsv(f);
+        return false;
+    }
     mensajes_.Muestra(textos::kSalvados, textos::kTituloSalvar, ui::Botones::Ok, ui::Icono::Ninguno);
     return true;
 }
+
+namespace {
+
+// What one line of the file does to the store, decided before anything is
+// written. The line itself is cut again when its record is written: a file of
+// many short lines must not grow into many 300-byte records in memory.
+struct Aplicacion {
+    bool alta;
+    int slot;
+    std::int16_t reg;
+    double frecuencia;
+    std::string_view linea;
+};
+
+std::array<unsigned char, kLongDatos> Registro(std::string_view linea) {
+    RegDatos d;
+    CortaLineaCsv(linea, d);
+    return BytesDatos(d);
+}
+
+}  // namespace
 
 bool Modulo::RecuperarDatos() {
     std::string contenido;
@@ -58,15 +90,31 @@ bool Modulo::RecuperarDatos() {
             return false;
         }
     }
-    int llenas = 0;
-    bool fallo = false;
+    if (Bloqueado()) return false;
+    // Both files as they are: the bytes each write replaces, read once.
+    std::string datosAntes, indiceAntes;
+    if (const int err = LeeTodo(fs_, datosfd_, datosAntes); err != 0) {
+        AvisaLectura(Fichero::Datos, err);
+        return false;
+    }
+    if (const int err = LeeTodo(fs_, indicefd_, indiceAntes); err != 0) {
+        AvisaLectura(Fichero::Indice, err);
+        return false;
+    }
+    // The tables follow the lines as they are decided; a failure puts them back.
+    const auto tablasAntes = std::make_unique<Tablas>(TablaFrec, TablaReg);
+    const std::int16_t numAntes = NumFrec;
+
+    int llenas = 0, danadas = 0;
+    std::vector<Aplicacion> lineas;
     // BuscaFrecuencia's answer for every line without its scan: the lowest
     // slot of each value. Only positive values are looked up, and for them
     // equal binary64 values are equal bits.
     std::unordered_map<std::uint64_t, std::int16_t> slots;
     slots.reserve(std::size_t(kMaxFrecuencias) * 2);
     for (int i = 0; i <= NumFrec; ++i)
-        if (TablaFrec[i] > 0.0) slots.emplace(std::bit_cast<std::uint64_t>(TablaFrec[i]), std::int16_t(i));
+        if (TablaFrec[std::size_t(i)] > 0.0)
+            slots.emplace(std::bit_cast<std::uint64_t>(TablaFrec[std::size_t(i)]), std::int16_t(i));
     int libre = 1;
     RecorreLineas(contenido, [&](std::string_view linea) {
         const std::string texto = CortaLineaCsv(linea, BufDatos);
@@ -75,21 +123,72 @@ bool Modulo::RecuperarDatos() {
         const auto hallado = slots.find(std::bit_cast<std::uint64_t>(FrecActual));
         PosFrec = hallado == slots.end() ? 0 : hallado->second;
         if (PosFrec != 0) {
-            fallo = !EscribeDatos(TablaReg[PosFrec]);
-        } else {
-            switch (AltaInterna(libre)) {
-                case Alta::Hecha:
-                    slots.emplace(std::bit_cast<std::uint64_t>(FrecActual), PosLibre);
-                    break;
-                case Alta::Llena: ++llenas; break;  // updates of later lines still apply
-                case Alta::Error: fallo = true; break;
-            }
+            const std::int16_t reg = TablaReg[std::size_t(PosFrec)];
+            // A record that a damaged index shares is never written; the
+            // rest of the file still applies.
+            if (!RegistroPropio(reg, 1)) ++danadas;
+            else lineas.push_back({false, PosFrec, reg, FrecActual, linea});
+            return true;
         }
-        return !fallo;  // the user has been told; what was written so far stays
+        int slot = 0;
+        std::int16_t reg = 0;
+        switch (EligeHueco(libre, slot, reg)) {
+            case Hueco::Lleno: ++llenas; return true;  // updates of later lines still apply
+            case Hueco::Danado: ++danadas; return true;
+            case Hueco::Libre: break;
+        }
+        lineas.push_back({true, slot, reg, FrecActual, linea});
+        PosLibre = static_cast<std::int16_t>(slot);
+        TablaFrec[std::size_t(slot)] = FrecActual;
+        TablaReg[std::size_t(slot)] = reg;
+        if (slot > NumFrec) NumFrec = static_cast<std::int16_t>(slot);
+        slots.emplace(std::bit_cast<std::uint64_t>(FrecActual), PosLibre);
+        return true;
     });
-    if (!Sincroniza() || fallo) return false;
+
+    // First the new frequencies' records, synced, where no entry names them
+    // yet; then, line by line, the rewritten records and the new entries. A
+    // crash leaves each line applied whole or not at all, and a killed
+    // program a first part of the file.
+    Cambio c(fs_, indicefd_);
+    Pasos paso;
+    auto escribe = [&](Fichero f, std::int64_t pos, std::size_t n, const std::string& antes, const void* bytes) {
+        const int fd = f == Fichero::Datos ? datosfd_ : indicefd_;
+        const std::string_view viejos =
+            pos < std::int64_t(antes.size()) ? std::string_view(antes).substr(std::size_t(pos)) : std::string_view();
+        Cambio::Region r = 0;
+        return paso(f, true, c.Guarda(fd, pos, n, viejos, r)) && paso(f, false, c.Escribe(r, bytes));
+    };
+    bool altas = false, modificaciones = false;
+    for (const Aplicacion& a : lineas) {
+        if (!a.alta) continue;
+        altas = true;
+        if (!escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, datosAntes, Registro(a.linea).data())) break;
+    }
+    if (altas && paso.err == 0) paso(Fichero::Datos, false, c.Sincroniza(datosfd_));
+    for (const Aplicacion& a : lineas) {
+        if (paso.err != 0) break;
+        if (a.alta) {
+            const auto e = BytesIndice(RegIndice{a.frecuencia, a.reg});
+            escribe(Fichero::Indice, PosIndice(a.slot), kLongIndice, indiceAntes, e.data());
+        } else {
+            modificaciones = true;
+            escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, datosAntes, Registro(a.linea).data());
+        }
+    }
+    if (modificaciones && paso.err == 0) paso(Fichero::Datos, false, c.Sincroniza(datosfd_));
+    if (altas && paso.err == 0) paso(Fichero::Indice, false, c.Sincroniza(indicefd_));
+    if (paso.err != 0) {
+        TablaFrec = tablasAntes->first;
+        TablaReg = tablasAntes->second;
+        NumFrec = numAntes;
+        return Deshace(c, paso);
+    }
+    if (altas) CambioIndice = true;
+
     std::string texto = textos::kRecuperados;
     if (llenas > 0) texto += "\n" + textos::NoAnadidas(llenas);
+    if (danadas > 0) texto += "\n" + textos::NoAplicadas(danadas);
     mensajes_.Muestra(texto, textos::kTituloSalvar, ui::Botones::Ok, ui::Icono::Ninguno);
     return true;
 }

@@ -1,9 +1,9 @@
 #include "store/modulo.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 
+#include "store/csv.h"
 #include "store/store_messages.h"
 
 namespace vyr {
@@ -12,44 +12,77 @@ Modulo::Modulo(std::string carpeta, ui::MessageService& mensajes, FileSystem& fs
     : carpeta_(std::move(carpeta)), mensajes_(mensajes), fs_(fs) {}
 
 Modulo::~Modulo() {
-    // Every write is already in the operating system; closing loses nothing.
+    // Every change was synced when it was made; closing loses nothing.
     CierraIndice();
     if (datosfd_ >= 0) fs_.Close(datosfd_);
     if (dirfd_ >= 0) fs_.Close(dirfd_);  // also drops the folder lock
 }
 
-std::string Modulo::Ruta(const std::string& nombre) const {
-    if (carpeta_.empty() || carpeta_.back() == '/') return carpeta_ + nombre;
-    return carpeta_ + "/" + nombre;
+const char* Modulo::Nombre(Fichero f) { return f == Fichero::Indice ? "frecuencias.vyr" : "datos.vyr"; }
+
+bool Modulo::Pasos::operator()(Fichero f, bool esLectura, int e) {
+    if (err == 0 && e != 0) {
+        err = e;
+        fichero = f;
+        lectura = esLectura;
+    }
+    return err == 0;
 }
 
-void Modulo::AvisaErrorEscritura(const std::string& fichero, int err) {
-    mensajes_.Muestra(textos::NoSeEscribe(fichero, err), textos::kTituloVyr, ui::Botones::Ok,
-                      ui::Icono::Critico);
+void Modulo::Avisa(const std::string& texto) {
+    mensajes_.Muestra(texto, textos::kTituloVyr, ui::Botones::Ok, ui::Icono::Critico);
 }
 
-void Modulo::Falla(const std::string& fichero, int err) {
-    AvisaErrorEscritura(fichero, err);
-    ReleeTablas();
+void Modulo::AvisaLectura(Fichero f, int err) { Avisa(textos::NoSeLee(Nombre(f), err)); }
+
+void Modulo::AvisaRegistroDanado(int numreg) { Avisa(textos::RegistroDanado(numreg)); }
+
+void Modulo::AvisaCsv(const Fallo& f) {
+    const std::string texto =
+        f.enCarpeta ? textos::NoSeEscribeCarpeta(carpeta_, f.err) : textos::NoSeEscribe(kFicheroCsv, f.err);
+    mensajes_.Muestra(texto, textos::kTituloSalvar, ui::Botones::Ok, ui::Icono::Critico);
 }
 
-int Modulo::AbreRw(const std::string& nombre, int& fd, bool& soloLectura, bool& creado) {
+bool Modulo::Bloqueado() {
+    if (bloqueo_.empty()) return false;
+    Avisa(bloqueo_);
+    return true;
+}
+
+bool Modulo::Deshace(Cambio& c, const Pasos& p) {
+    std::string texto = p.lectura ? textos::NoSeLee(Nombre(p.fichero), p.err)
+                                  : textos::NoSeEscribe(Nombre(p.fichero), p.err);
+    if (!c.Deshaz()) {
+        bloqueo_ = textos::kSinVuelta;
+        texto += "\n" + bloqueo_;
+    }
+    Avisa(texto);
+    return false;
+}
+
+Fallo Modulo::AbreRw(const std::string& nombre, int& fd, bool& soloLectura, bool& creado) {
     soloLectura = false;
     creado = false;
+    bool enCarpeta = false;
     int err = fs_.OpenAt(dirfd_, nombre, O_RDWR, fd);
     if (err == ENOENT) {
         err = fs_.OpenAt(dirfd_, nombre, O_RDWR | O_CREAT | O_EXCL, fd);
-        if (err == 0) creado = true;
-    }
-    if (err == EACCES || err == EPERM || err == EROFS) {
+        creado = err == 0;
+        enCarpeta = err != 0;
+    } else if (err == EACCES || err == EPERM || err == EROFS) {
         // Still usable for reading; every write then says why it failed.
         if (fs_.OpenAt(dirfd_, nombre, O_RDONLY, fd) == 0) {
             soloLectura = true;
-            return 0;
+            return {};
         }
     }
     if (err != 0) fd = -1;
-    return err;
+    return {err, enCarpeta};
+}
+
+bool Modulo::AvisaApertura(const std::string& nombre, const Fallo& f) {
+    Avisa(f.enCarpeta ? textos::NoSeCrea(nombre, carpeta_, f.err) : textos::NoSeAbre(nombre, f.err));
+    return false;
 }
 
 void Modulo::CierraIndice() {
@@ -63,42 +96,9 @@ int Modulo::Duenos(int numreg) const {
     return n;
 }
 
-bool Modulo::LeeDatos(int n) {
-    std::array<unsigned char, kLongDatos> b;
-    b.fill(' ');
-    if (n >= 1 && datosfd_ >= 0) {
-        std::size_t leido = 0;
-        const int err = fs_.ReadAt(datosfd_, b.data(), b.size(), std::int64_t(n - 1) * kLongDatos, leido);
-        if (err != 0) leido = 0;
-        for (std::size_t i = leido; i < b.size(); ++i) b[i] = ' ';  // beyond the end: spaces
-    }
-    BufDatos = DatosDeBytes(b.data());
-    return true;
-}
-
 bool Modulo::RegistroPropio(int numreg, int duenosPermitidos) const {
     if (indiceSano_) return numreg >= 1 && numreg <= NumFrec + (duenosPermitidos == 0 ? 1 : 0);
     return numreg >= 1 && numreg <= kMaxFrecuencias && Duenos(numreg) <= duenosPermitidos;
-}
-
-void Modulo::AvisaRegistroDanado(int numreg) {
-    mensajes_.Muestra(textos::RegistroDanado(numreg), textos::kTituloVyr, ui::Botones::Ok, ui::Icono::Critico);
-}
-
-int Modulo::EscribeDatosBruto(int n, const RegDatos& datos) {
-    datosSucio_ = true;
-    if (datosfd_ < 0) return EBADF;
-    const auto b = BytesDatos(datos);
-    return fs_.WriteAt(datosfd_, b.data(), b.size(), std::int64_t(n - 1) * kLongDatos);
-}
-
-int Modulo::EscribeIndiceBruto(int slot, double frecuencia, std::int16_t numreg) {
-    BufIndice.Frecuencia = frecuencia;
-    BufIndice.NumReg = numreg;
-    indiceSucio_ = true;
-    if (indicefd_ < 0) return EBADF;
-    const auto b = BytesIndice(BufIndice);
-    return fs_.WriteAt(indicefd_, b.data(), b.size(), std::int64_t(slot - 1) * LongRegIndice);
 }
 
 void Modulo::CompruebaRegistros() {
@@ -111,43 +111,37 @@ void Modulo::CompruebaRegistros() {
     }
 }
 
-std::string Modulo::LeeTodosLosDatos() {
-    std::string todo(std::size_t(NumFrec) * kLongDatos, ' ');
+bool Modulo::LeeDatos(int n) {
+    std::array<unsigned char, kLongDatos> b;
     std::size_t leido = 0;
-    if (datosfd_ < 0 || fs_.ReadAt(datosfd_, todo.data(), todo.size(), 0, leido) != 0) leido = 0;
-    std::fill(todo.begin() + std::ptrdiff_t(leido), todo.end(), ' ');
-    return todo;
+    if (n >= 1 && datosfd_ >= 0) {
+        if (const int err = fs_.ReadAt(datosfd_, b.data(), b.size(), PosDatos(n), leido); err != 0) {
+            AvisaLectura(Fichero::Datos, err);
+            return false;
+        }
+    }
+    for (std::size_t i = leido; i < b.size(); ++i) b[i] = ' ';  // beyond the end: spaces
+    BufDatos = DatosDeBytes(b.data());
+    return true;
 }
 
 bool Modulo::EscribeDatos(int n) {
+    if (Bloqueado()) return false;
     // A damaged index may name a record outside the file's range, or one that
     // belongs to another frequency too: never write there.
     if (!RegistroPropio(n, 1)) {
         AvisaRegistroDanado(n);
         return false;
     }
-    if (const int err = EscribeDatosBruto(n, BufDatos); err != 0) {
-        Falla("datos.vyr", err);
-        return false;
-    }
-    return true;
-}
-
-bool Modulo::Sincroniza() {
-    struct Fichero { int fd; bool& sucio; const char* nombre; };
-    Fichero fs[] = {{datosfd_, datosSucio_, "datos.vyr"},
-                    {indicefd_, indiceSucio_, "frecuencias.vyr"},
-                    {dirfd_, carpetaSucia_, "la carpeta de trabajo"}};
-    for (auto& f : fs) {
-        if (!f.sucio || f.fd < 0) continue;
-        f.sucio = false;
-        // Linux may drop the dirty pages after a failed fsync: never retry as if fine.
-        if (const int err = fs_.Sync(f.fd); err != 0) {
-            Falla(f.nombre, err);
-            return false;
-        }
-    }
-    return true;
+    const auto bytes = BytesDatos(BufDatos);
+    Cambio c(fs_, indicefd_);
+    Cambio::Region r = 0;
+    Pasos paso;
+    if (paso(Fichero::Datos, true, c.Guarda(datosfd_, PosDatos(n), kLongDatos, r)) &&
+        paso(Fichero::Datos, false, c.Escribe(r, bytes.data())) &&
+        paso(Fichero::Datos, false, c.Sincroniza(datosfd_)))
+        return true;
+    return Deshace(c, paso);
 }
 
 }  // namespace vyr

@@ -44,7 +44,7 @@ Fallo Reemplazo::Confirma(std::string_view bytes) {
         return {e, e != EISDIR && e != ENOTEMPTY && e != EEXIST && e != EBUSY};
     }
     // The rename is only safe once the folder says so.
-    if (const int e = fs_.Sync(dirfd_); e != 0) return {e, true};
+    if (const int e = fs_.Sync(dirfd_); e != 0) return {e, true, true};
     return {};
 }
 

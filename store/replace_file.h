@@ -14,6 +14,7 @@ namespace vyr {
 struct Fallo {
     int err = 0;
     bool enCarpeta = false;
+    bool renombrado = false;  // the new file is in place; only the folder's sync failed
     explicit operator bool() const { return err != 0; }
 };
 

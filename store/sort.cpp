@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <memory>
 #include <vector>
 
 #include "store/modulo.h"
@@ -50,66 +51,64 @@ void OrdenaMonticulo(double* frec, std::int16_t* reg, int n) {
     }
 }
 
-namespace {
-constexpr const char* kNuevo = "frecuencias.vyr.nuevo";
-}
-
 bool Modulo::OrdenaIndice() {
     CambioIndice = false;
     const int n = NumFrec;
     if (n >= 2) {
+        auto sinOrdenar = [this] {
+            CambioIndice = true;  // the next export or query tries again
+            return false;
+        };
+        if (Bloqueado()) return sinOrdenar();
         // Renaming a new file over a read-only index would bypass its protection.
         if (indiceSoloLectura_ || indicefd_ < 0) {
-            CambioIndice = true;
-            AvisaErrorEscritura("frecuencias.vyr", EACCES);
-            return false;
+            Avisa(textos::NoSeEscribe("frecuencias.vyr", EACCES));
+            return sinOrdenar();
         }
-        OrdenaMonticulo(TablaFrec.data(), TablaReg.data(), n);
+        // Sorted on a copy: until the new file is in place the tables stay
+        // as the old one is.
+        auto t = std::make_unique<Tablas>(TablaFrec, TablaReg);
+        OrdenaMonticulo(t->first.data(), t->second.data(), n);
 
         // Same bytes as rewriting in place, trailing partial entry included,
         // but the old file stays whole until the rename.
         std::vector<unsigned char> b(std::size_t(n) * kLongIndice);
         for (int k = 1; k <= n; ++k) {
-            const auto e = BytesIndice(RegIndice{TablaFrec[k], TablaReg[k]});
+            const auto e = BytesIndice(RegIndice{t->first[std::size_t(k)], t->second[std::size_t(k)]});
             std::copy(e.begin(), e.end(), b.begin() + std::ptrdiff_t(k - 1) * kLongIndice);
         }
-        BufIndice = RegIndice{TablaFrec[n], TablaReg[n]};
-        int err = 0;
         std::int64_t tam = 0;
         unsigned char cola[kLongIndice];
         std::size_t ncola = 0;
         const auto enteras = std::int64_t(n) * LongRegIndice;
-        err = fs_.Size(indicefd_, tam);
+        int err = fs_.Size(indicefd_, tam);
         if (err == 0 && tam > enteras)
             err = fs_.ReadAt(indicefd_, cola, std::size_t(std::min<std::int64_t>(tam - enteras, kLongIndice)),
                              enteras, ncola);
+        if (err != 0) {
+            AvisaLectura(Fichero::Indice, err);
+            return sinOrdenar();
+        }
         b.insert(b.end(), cola, cola + ncola);
 
-        int fd = -1;
-        if (err == 0) err = fs_.OpenAt(dirfd_, kNuevo, O_WRONLY | O_CREAT | O_TRUNC, fd);
-        if (err == 0) err = fs_.WriteAt(fd, b.data(), b.size(), 0);
-        if (err == 0) err = fs_.Sync(fd);
-        if (fd >= 0) {
-            const int e = fs_.Close(fd);
-            if (err == 0) err = e;
+        const Fallo f = ReemplazaFichero(
+            fs_, dirfd_, "frecuencias.vyr",
+            std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
+        if (f && !f.renombrado) {
+            Avisa(f.enCarpeta ? textos::NoSeEscribeCarpeta(carpeta_, f.err)
+                              : textos::NoSeEscribe("frecuencias.vyr", f.err));
+            return sinOrdenar();
         }
-        if (err == 0) err = fs_.RenameAt(dirfd_, kNuevo, "frecuencias.vyr");
-        if (err != 0) {
-            if (fd >= 0) fs_.UnlinkAt(dirfd_, kNuevo);
-            CambioIndice = true;  // still unsorted: the next export or query tries again
-            Falla("frecuencias.vyr", err);
-            return false;
+        // The descriptor still names the replaced file: reopen.
+        const bool cargado = CargaIndice();
+        if (f) {
+            // Old or new, the index holds the same entries; the next sort
+            // syncs the folder again.
+            Avisa(textos::NoSeEscribeCarpeta(carpeta_, f.err));
+            return sinOrdenar();
         }
-        if (const int e = fs_.Sync(dirfd_); e != 0) {
-            CierraIndice();
-            CargaIndice();
-            AvisaErrorEscritura("la carpeta de trabajo", e);
-            return false;
-        }
-        indiceSucio_ = false;
+        return cargado || sinOrdenar();
     }
-    // The descriptor still names the replaced file: reopen.
-    CierraIndice();
     return CargaIndice();
 }
 

@@ -1,16 +1,23 @@
 #include <cerrno>
 #include <fcntl.h>
+#include <memory>
 #include <vector>
 
+#include "store/csv.h"
 #include "store/modulo.h"
 #include "store/store_messages.h"
 #include "store/text_lines.h"
 
 namespace vyr {
 
+namespace {
+constexpr const char* kIndice = "frecuencias.vyr";
+constexpr const char* kDatos = "datos.vyr";
+}  // namespace
+
 bool Modulo::Arranca() {
     auto critico = [this](const std::string& texto) {
-        mensajes_.Muestra(texto, textos::kTituloVyr, ui::Botones::Ok, ui::Icono::Critico);
+        Avisa(texto);
         return false;
     };
     // The lock comes before anything is opened for writing, and sits on the
@@ -23,68 +30,78 @@ bool Modulo::Arranca() {
         if (err == EWOULDBLOCK || err == EAGAIN) return critico(textos::kEnUso);
         return critico(textos::NoSeAbre(carpeta_, err));
     }
+    // What an interrupted sort or export left beside the files it replaces;
+    // the files themselves are whole.
+    for (const char* nombre : {kIndice, kFicheroCsv}) fs_.UnlinkAt(dirfd_, NombreNuevo(nombre));
 
     LongRegIndice = kLongIndice;
     if (!CargaIndice()) return false;
 
     bool creado = false;
-    if (const int err = AbreRw("datos.vyr", datosfd_, datosSoloLectura_, creado); err != 0)
-        return critico(textos::NoSeAbre("datos.vyr", err));
-    carpetaSucia_ = carpetaSucia_ || creado;
+    if (const Fallo f = AbreRw(kDatos, datosfd_, datosSoloLectura_, creado)) return AvisaApertura(kDatos, f);
 
     LeeServicios();
     CambioIndice = false;
+    arrancado_ = true;
     // New files are only safe once their names are on disk.
-    if (carpetaSucia_ && !Sincroniza()) return false;
+    if (creado || indiceCreado_) {
+        if (const int err = fs_.Sync(dirfd_); err != 0) return critico(textos::NoSeEscribeCarpeta(carpeta_, err));
+    }
     return true;
 }
 
-int Modulo::LeeTablas() {
-    TablaFrec.fill(0.0);
-    TablaReg.fill(0);
-    NumFrec = 0;
+int Modulo::LeeTablas(Tablas& t, std::int16_t& num) {
+    t.first.fill(0.0);
+    t.second.fill(0);
+    num = 0;
     std::int64_t tam = 0;
     if (const int err = fs_.Size(indicefd_, tam); err != 0) return err;
     const std::int64_t enteras = tam / LongRegIndice;
-    const std::int64_t n = enteras < kMaxFrecuencias ? enteras : kMaxFrecuencias;
-    std::vector<unsigned char> b(static_cast<std::size_t>(n) * kLongIndice);
+    if (enteras > kMaxFrecuencias) return EOVERFLOW;
+    std::vector<unsigned char> b(static_cast<std::size_t>(enteras) * kLongIndice);
     std::size_t leido = 0;
     if (const int err = fs_.ReadAt(indicefd_, b.data(), b.size(), 0, leido); err != 0) return err;
     const auto cuantas = static_cast<int>(leido / kLongIndice);
     for (int k = 1; k <= cuantas; ++k) {
-        BufIndice = IndiceDeBytes(b.data() + std::size_t(k - 1) * kLongIndice);
-        NumFrec = static_cast<std::int16_t>(k);
-        TablaFrec[k] = BufIndice.Frecuencia;
-        TablaReg[k] = BufIndice.NumReg;
+        const RegIndice e = IndiceDeBytes(b.data() + std::size_t(k - 1) * kLongIndice);
+        t.first[std::size_t(k)] = e.Frecuencia;
+        t.second[std::size_t(k)] = e.NumReg;
     }
-    CompruebaRegistros();
-    return enteras > kMaxFrecuencias ? EOVERFLOW : 0;
+    num = static_cast<std::int16_t>(cuantas);
+    return 0;
 }
 
 bool Modulo::CargaIndice() {
     CierraIndice();
     bool creado = false;
-    if (const int err = AbreRw("frecuencias.vyr", indicefd_, indiceSoloLectura_, creado); err != 0) {
-        mensajes_.Muestra(textos::NoSeAbre("frecuencias.vyr", err), textos::kTituloVyr, ui::Botones::Ok,
-                          ui::Icono::Critico);
-        return false;
+    if (const Fallo f = AbreRw(kIndice, indicefd_, indiceSoloLectura_, creado)) {
+        if (arrancado_) bloqueo_ = textos::kSinRelectura;
+        return AvisaApertura(kIndice, f);
     }
-    carpetaSucia_ = carpetaSucia_ || creado;
-    const int err = LeeTablas();
-    if (err == EOVERFLOW) {
+    indiceCreado_ = indiceCreado_ || creado;
+    auto t = std::make_unique<Tablas>();
+    std::int16_t num = 0;
+    const int err = LeeTablas(*t, num);
+    if (err == EOVERFLOW && !arrancado_) {
         mensajes_.Muestra(textos::kMasDe5000, textos::kTituloCarga, ui::Botones::Ok, ui::Icono::Critico);
         return false;
     }
     if (err != 0) {
-        mensajes_.Muestra(textos::NoSeAbre("frecuencias.vyr", err), textos::kTituloVyr, ui::Botones::Ok,
-                          ui::Icono::Critico);
+        // The old tables stay: lookups and queries go on, writes do not.
+        std::string texto = textos::NoSeLee(kIndice, err);
+        if (arrancado_) {
+            bloqueo_ = textos::kSinRelectura;
+            texto += "\n" + bloqueo_;
+        }
+        Avisa(texto);
         return false;
     }
+    TablaFrec = t->first;
+    TablaReg = t->second;
+    NumFrec = num;
+    BufIndice = NumFrec > 0 ? RegIndice{TablaFrec[std::size_t(NumFrec)], TablaReg[std::size_t(NumFrec)]} : RegIndice{};
+    CompruebaRegistros();
     return true;
-}
-
-void Modulo::ReleeTablas() {
-    if (indicefd_ >= 0) LeeTablas();
 }
 
 void Modulo::LeeServicios() {
@@ -100,7 +117,7 @@ void Modulo::LeeServicios() {
     int i = 0;
     RecorreLineas(contenido, [&](std::string_view linea) {
         if (i > kMaxServicios - 1) return false;
-        Servicios[i++] = std::string(linea);
+        Servicios[std::size_t(i++)] = std::string(linea);
         return true;
     });
 }

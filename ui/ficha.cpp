@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/accesible.h"
 #include "ui/caja_multilinea.h"
 #include "ui/controles.h"
 #include "ui/twips.h"
@@ -60,6 +61,12 @@ Ficha CreaFicha(QWidget* padre, const DisenoFicha& d) {
     f.Label9 = Etiqueta(padre, "Label9", RectTwips(240, y3, 1695, 255), kObservaciones);
     f.observa = Control<CajaMultilinea>(padre, nombre("txt", "Observa").constData(),
                                         RectTwips(360, y4, 7815, 735), f9);
+    Rotula(f.Label4, f.frecu);
+    Rotula(f.Label5, f.descri);
+    Rotula(f.Label6, f.servi);
+    Rotula(f.Label7, f.modo);
+    Rotula(f.Label8, f.fecha);
+    Rotula(f.Label9, f.observa);
     return f;
 }
 

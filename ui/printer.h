@@ -29,6 +29,8 @@ public:
         bool critico = false;
     };
     virtual bool EndDoc(Aviso& aviso) = 0;
+    // Drops the document: nothing of it is printed or kept.
+    virtual void Abort() = 0;
 };
 
 // Gives the printer for one query run (the default printer, or a PDF file).

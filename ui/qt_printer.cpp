@@ -1,5 +1,6 @@
 #include "ui/qt_printer.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -81,6 +82,13 @@ public:
         }
         if (por_falta_) aviso = {kPdfGuardado, kTituloImprimir, false};
         return true;
+    }
+
+    void Abort() override {
+        if (!painter_.isActive()) return;
+        printer_->abort();
+        painter_.end();
+        if (printer_->outputFormat() == QPrinter::PdfFormat) QFile::remove(printer_->outputFileName());
     }
 
 private:

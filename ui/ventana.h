@@ -22,6 +22,9 @@ public:
 
     // The next use creates the window afresh, even before Qt has deleted this one.
     void Descarga() {
+        // The window outlives this registry until Qt deletes it: it must no
+        // longer call back into it.
+        QObject::disconnect(conexion_);
         if (T* w = p_.data()) {
             p_.clear();
             w->hide();
@@ -34,7 +37,7 @@ private:
         if (!p_) {
             T* w = crea_();
             p_ = w;
-            QObject::connect(w, &T::descarga, w, [this, w] {
+            conexion_ = QObject::connect(w, &T::descarga, w, [this, w] {
                 if (p_.data() == w) Descarga();
             });
         }
@@ -43,6 +46,7 @@ private:
 
     std::function<T*()> crea_;
     QPointer<T> p_;
+    QMetaObject::Connection conexion_;
 };
 
 }  // namespace vyr::ui

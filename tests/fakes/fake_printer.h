@@ -12,7 +12,7 @@
 namespace vyr::test {
 
 struct Impreso {
-    enum Tipo { Linea, Pagina, Fin } tipo;
+    enum Tipo { Linea, Pagina, Fin, Anulado } tipo;
     std::string texto;
     std::uint32_t color = 0;
     std::string fuente;
@@ -57,6 +57,7 @@ public:
         a = f_.aviso;
         return f_.ok;
     }
+    void Abort() override { f_.impreso.push_back({Impreso::Anulado, {}, color_, {}, 0}); }
 
 private:
     FakePrinterFactory& f_;

@@ -60,6 +60,14 @@ void CierraVentanas() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void SinVentanasQueden() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList quedan;
+    for (QWidget* v : QApplication::topLevelWidgets())
+        quedan << QString::fromLatin1(v->metaObject()->className()) + " " + v->objectName();
+    EXPECT_TRUE(quedan.isEmpty()) << "windows left behind: " << quedan.join(", ").toStdString();
+}
+
 std::string LeeFichero(const QTemporaryDir& dir, const std::string& n) {
     QFile f(dir.filePath(QString::fromStdString(n)));
     if (!f.open(QIODevice::ReadOnly)) return {};
@@ -74,6 +82,7 @@ void EscribeFichero(const QTemporaryDir& dir, const std::string& n, const std::s
 
 void QueryTest::TearDown() {
     w.reset();
+    SinVentanasQueden();
     CierraVentanas();
     m.reset();
 }
@@ -101,7 +110,7 @@ void EscribeAlmacen(const QTemporaryDir& dir, const std::vector<Fila>& filas) {
 void QueryTest::Crea(const std::vector<Fila>& filas) {
     EscribeAlmacen(tmp, filas);
     env = std::make_unique<ui::Entorno>(ui::Entorno{msg, reloj, *factoria});
-    m = std::make_unique<Modulo>(tmp.path().toStdString(), msg);
+    m = std::make_unique<Modulo>(tmp.path().toStdString(), msg, *fs);
     ASSERT_TRUE(m->Arranca());
     ASSERT_EQ(m->NumFrec, static_cast<int>(filas.size()));
     msg.vistos.clear();

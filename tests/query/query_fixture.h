@@ -65,6 +65,7 @@ protected:
     FakePrinterFactory impresoras;
     ui::PrinterFactory* factoria = &impresoras;  // a test may print elsewhere
     std::unique_ptr<ui::Entorno> env;
+    FileSystem* fs = &SistemaPosix();  // a test may hand the store a failing disk
     std::unique_ptr<Modulo> m;
     std::unique_ptr<frmConsultar> w;
     int descargas = 0;  // times the window asked to be unloaded
@@ -78,6 +79,8 @@ void EscribeFichero(const QTemporaryDir& dir, const std::string& n, const std::s
 void EscribeAlmacen(const QTemporaryDir& dir, const std::vector<Fila>& filas);
 // Closes every window and deletes what was left for deletion.
 void CierraVentanas();
+// Once the test has let go of its windows, none may be left on screen or in memory.
+void SinVentanasQueden();
 std::string Registro(const Fila& r);
 // Runs a program and gives its standard output; ok false when it failed.
 std::string Ejecuta(const QString& programa, const QStringList& args, bool* ok = nullptr);

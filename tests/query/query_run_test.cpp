@@ -2,11 +2,13 @@
 // the count, "vyr.csv", the lines sent to the printer, and the early stops.
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 
 #include "main_window/frequency_text.h"
 #include "query_fixture.h"
+#include "support/faulty_file_system.h"
 #include "ui/texto.h"
 
 namespace vyr::test {
@@ -242,9 +244,35 @@ TEST_F(RunTest, AnUnwritableFileIsReportedAndTheGridStillShown) {
     Resultado r = Realiza();
     EXPECT_TRUE(r.mostrado);
     ASSERT_EQ(msg.vistos.size(), 1u);
-    EXPECT_EQ(msg.vistos[0].texto, "No se puede escribir vyr.csv");
+    EXPECT_EQ(msg.vistos[0].texto, "No se puede escribir vyr.csv\nEn su lugar hay una carpeta.");
     EXPECT_EQ(msg.vistos[0].titulo, "Salvar datos");
     EXPECT_EQ(msg.vistos[0].icono, ui::Icono::Critico);
+}
+
+TEST_F(RunTest, ARecordThatCannotBeReadEndsTheRunWithNothingKept) {
+    FaultyFileSystem disco;
+    fs = &disco;
+    Crea(Vivas(3));
+    Pon("vyr.csv", "previo\r\n");
+    frmConsultar& v = Ventana();
+    v.optVerTodo->setChecked(true);
+    v.chkGuardar->setChecked(true);
+    v.chkImprimir->setChecked(true);
+    disco.Arma(Falla::Lectura, 2);  // the second record of the walk
+    const Resultado r = Realiza();
+    EXPECT_TRUE(disco.Fallado());
+    EXPECT_FALSE(r.mostrado) << "a listing with a hole in it";
+    ASSERT_EQ(msg.vistos.size(), 1u);
+    EXPECT_EQ(msg.vistos[0].texto, "No se puede leer datos.vyr\nError de entrada/salida en el disco.");
+    EXPECT_EQ(msg.vistos[0].icono, ui::Icono::Critico);
+    EXPECT_EQ(Bytes("vyr.csv"), "previo\r\n");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Ruta("vyr.csv.nuevo"))));
+    ASSERT_FALSE(impresoras.impreso.empty());
+    EXPECT_EQ(impresoras.impreso.back().tipo, Impreso::Anulado);
+    EXPECT_EQ(impresoras.fuente, "Arial");
+    EXPECT_EQ(descargas, 0);  // the query window stays for another try
+    w.reset();
+    m.reset();
 }
 
 TEST_F(RunTest, PrintedLinesPagesColoursAndFontPutBack) {

@@ -242,6 +242,16 @@ TEST_F(ReportPdfTest, NothingPrintedMeansNoFileAndNoMessage) {
     EXPECT_TRUE(msg.vistos.empty());
 }
 
+TEST_F(ReportPdfTest, AnAbortedReportLeavesNoFile) {
+    // No printer: the lines go to vyr.pdf until the run gives up.
+    const auto p = qt->Abre();
+    p->PrintLine("una");
+    p->NewPage();
+    p->PrintLine("dos");
+    p->Abort();
+    EXPECT_FALSE(QFile::exists(tmp.path() + "/vyr.pdf"));
+}
+
 TEST_F(ReportPdfTest, AnUnwritablePdfIsReported) {
     qt->UsaPdf((tmp.path() + "/no/existe/x.pdf").toStdString(), QPageSize(QPageSize::A4), QMarginsF());
     Imprime(Muchas(2));

@@ -6,12 +6,14 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "store/store_fixture.h"
+#include "store/store_messages.h"
 
 namespace vyr::test {
 namespace {
@@ -67,19 +69,45 @@ TEST_F(StoreTest, ReadOnlyFilesRefuseEveryWriteWithAMessage) {
     EXPECT_FALSE(Existe(Ruta("frecuencias.vyr.nuevo")));
 }
 
-TEST_F(StoreTest, FolderWithoutWritePermissionEndsTheProgramWithAMessage) {
+TEST_F(StoreTest, AFolderWithoutWritePermissionIsNamedAsTheCause) {
     chmod(dir.c_str(), 0555);
-    const int fallos = EnHijo([&] {
+    int fallos = EnHijo([&] {
         int fallos = 0;
         FakeMessageService avisos;
         Modulo st(dir, avisos);
         CHECK_HIJO(!st.Arranca());
         CHECK_HIJO(avisos.vistos.size() == 1 &&
-                   avisos.vistos[0].texto == "No se puede abrir frecuencias.vyr\nNo hay permiso de escritura.");
+                   avisos.vistos[0].texto == "No se puede crear frecuencias.vyr en la carpeta " + dir +
+                                                 "\nNo hay permiso de escritura.");
         return fallos;
     });
     EXPECT_EQ(fallos, 0);
     EXPECT_TRUE(std::filesystem::is_empty(dir));
+
+    // The files are writable, the folder is not: the sort cannot put its new
+    // index beside the old one, and says where the trouble is.
+    chmod(dir.c_str(), 0777);
+    const std::string ind = Entrada(7.1, 1) + Entrada(3.0, 2);
+    Pon("frecuencias.vyr", ind);
+    Pon("datos.vyr", Registro("uno") + Registro("dos"));
+    chmod(Ruta("frecuencias.vyr").c_str(), 0666);
+    chmod(Ruta("datos.vyr").c_str(), 0666);
+    chmod(dir.c_str(), 0555);
+    fallos = EnHijo([&] {
+        int fallos = 0;
+        FakeMessageService avisos;
+        Modulo st(dir, avisos);
+        CHECK_HIJO(st.Arranca());
+        st.CambioIndice = true;
+        CHECK_HIJO(!st.OrdenaIndice() && st.CambioIndice);
+        CHECK_HIJO(avisos.vistos.size() == 1 &&
+                   avisos.vistos[0].texto == "No se puede escribir en la carpeta " + dir +
+                                                 "\nNo hay permiso de escritura.");
+        CHECK_HIJO(st.TablaFrec[1] == 7.1);
+        return fallos;
+    });
+    EXPECT_EQ(fallos, 0);
+    EXPECT_EQ(Bytes("frecuencias.vyr"), ind);
 }
 
 TEST_F(StoreTest, FileSizeLimitRefusesTheAppend) {
@@ -131,7 +159,7 @@ TEST_F(StoreTest, ExchangeFileThatCannotBeReadOrWritten) {
         EXPECT_EQ(msg.vistos[i].texto, "No se puede leer vyr.csv");
         EXPECT_EQ(msg.vistos[i].titulo, "Recuperar datos");
     }
-    EXPECT_EQ(msg.vistos[2].texto, "No se puede escribir vyr.csv");
+    EXPECT_EQ(msg.vistos[2].texto, "No se puede escribir vyr.csv\nEn su lugar hay una carpeta.");
     EXPECT_EQ(msg.vistos[2].titulo, "Salvar datos");
     EXPECT_EQ(Bytes("frecuencias.vyr"), Entrada(7.1, 1));
     EXPECT_EQ(Bytes("datos.vyr"), Registro("uno"));
@@ -191,12 +219,53 @@ TEST_F(StoreTest, DamagedFilesNeverCrashNorWriteOutsideARecord) {
 
     ASSERT_TRUE(m->OrdenaIndice());
     EXPECT_EQ(m->NumFrec, 10);
-    ASSERT_TRUE(m->SalvarDatos());
-    // The import stops at the first line for a damaged entry, and says so.
+    // The import passes over the lines whose records the damage shares,
+    // applies the others and counts the ones it left.
+    Pon("vyr.csv", "4000000;cuatro\r\n5000000;cinco\r\n11000000;once bis\r\n12000000;doce\r\n");
     msg.vistos.clear();
-    EXPECT_FALSE(m->RecuperarDatos());
+    ASSERT_TRUE(m->RecuperarDatos());
     ASSERT_EQ(msg.vistos.size(), 1u);
-    EXPECT_TRUE(msg.vistos[0].texto.find("dañado") != std::string::npos);
+    EXPECT_EQ(msg.vistos[0].texto, "Datos recuperados de vyr.csv\n2 líneas no aplicadas: registro dañado");
+    for (const auto& [f, d] : {std::pair{11.0, "once bis"}, std::pair{12.0, "doce"}}) {
+        m->FrecActual = f;
+        m->BuscaFrecuencia();
+        ASSERT_NE(m->PosFrec, 0) << f;
+        ASSERT_TRUE(m->LeeDatos(m->TablaReg[m->PosFrec]));
+        EXPECT_EQ(m->BufDatos.Descripcion.SinEspaciosFinales(), d);
+    }
+    EXPECT_EQ(Bytes("datos.vyr").substr(0, 600), dat);
+}
+
+TEST_F(StoreTest, StartUpRemovesWhatAnInterruptedReplaceLeftAndNothingElse) {
+    Pon("frecuencias.vyr", Entrada(7.1, 1));
+    Pon("datos.vyr", Registro("uno"));
+    for (const char* n : {"frecuencias.vyr.nuevo", "vyr.csv.nuevo", "vyr.csv", "datos.vyr.nuevo", "otro.nuevo"})
+        Pon(n, "x");
+    ASSERT_TRUE(Arranca());
+    EXPECT_FALSE(Existe(Ruta("frecuencias.vyr.nuevo")));
+    EXPECT_FALSE(Existe(Ruta("vyr.csv.nuevo")));
+    for (const char* n : {"vyr.csv", "datos.vyr.nuevo", "otro.nuevo"}) EXPECT_EQ(Bytes(n), "x") << n;
+    EXPECT_EQ(Bytes("frecuencias.vyr"), Entrada(7.1, 1));
+}
+
+TEST(StoreMessages, EveryUsualFileErrorHasItsOwnSpanishReason) {
+    std::set<std::string> vistos;
+    for (int err : {EISDIR, ENOTDIR, EROFS, ELOOP, EACCES, ENOSPC, EIO, EDQUOT, EFBIG}) {
+        const std::string m = textos::Motivo(err);
+        EXPECT_FALSE(m.starts_with("Error del sistema")) << err;
+        EXPECT_TRUE(vistos.insert(m).second) << m;
+    }
+}
+
+TEST_F(StoreTest, AFileThatIsAFolderOrALoopIsNamedWithItsReason) {
+    std::filesystem::create_directory(Ruta("datos.vyr"));
+    EXPECT_FALSE(Arranca());
+    std::filesystem::remove(Ruta("datos.vyr"));
+    std::filesystem::create_symlink("datos.vyr", Ruta("datos.vyr"));
+    EXPECT_FALSE(Arranca());
+    ASSERT_EQ(msg.vistos.size(), 2u);
+    EXPECT_EQ(msg.vistos[0].texto, "No se puede abrir datos.vyr\nEn su lugar hay una carpeta.");
+    EXPECT_EQ(msg.vistos[1].texto, "No se puede abrir datos.vyr\nDemasiados enlaces simbólicos en la ruta.");
 }
 
 TEST_F(StoreTest, ImportOfHugeAndOddLines) {

@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "store/records.h"
 
@@ -19,18 +17,6 @@ void BorraCarpeta(const std::string& ruta) {
     std::error_code ec;
     std::filesystem::permissions(ruta, std::filesystem::perms::owner_all, ec);
     std::filesystem::remove_all(ruta, ec);
-}
-
-std::string LeeFichero(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-void EscribeFichero(const std::string& ruta, const std::string& bytes) {
-    std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 bool Existe(const std::string& ruta) { return std::filesystem::exists(ruta); }

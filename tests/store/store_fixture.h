@@ -8,13 +8,12 @@
 
 #include "fakes/fake_message_service.h"
 #include "store/modulo.h"
+#include "support/ficheros.h"
 
 namespace vyr::test {
 
 std::string CarpetaTemporal();
 void BorraCarpeta(const std::string& ruta);
-std::string LeeFichero(const std::string& ruta);  // "" when missing
-void EscribeFichero(const std::string& ruta, const std::string& bytes);
 bool Existe(const std::string& ruta);
 
 std::string Entrada(double frecuencia, std::int16_t numreg);  // 10 index bytes

@@ -23,7 +23,6 @@ TEST_F(StoreTest, FirstAddWritesEntryOneAndRecordOne) {
     EXPECT_EQ(m->NumFrec, 1);
     EXPECT_EQ(m->PosLibre, 1);
     EXPECT_TRUE(m->CambioIndice);
-    EXPECT_TRUE(m->Sincroniza());
 }
 
 TEST_F(StoreTest, AddReusesTheLowestDeletedSlotThenAppends) {

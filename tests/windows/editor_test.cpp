@@ -15,12 +15,6 @@ namespace {
 
 using EditorTest = VentanasTest;
 
-QString Ficha(const frmVYRw& w) {
-    return QStringList({w.txtFicFrecu->text(), w.txtFicDescri->text(), w.txtFicServi->text(),
-                        w.txtFicModo->text(), w.txtFicFecha->text(), w.txtFicObserva->text()})
-        .join('|');
-}
-
 // Typed key by key; a character without a key of its own arrives as the
 // text of a key event, as a compose key or an input method delivers it.
 void Escribe(QWidget* caja, const QString& texto) {

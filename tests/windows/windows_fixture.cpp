@@ -8,8 +8,15 @@
 #include <QTimer>
 
 #include "editor/frm_crea_modi.h"
+#include "ui/caja_multilinea.h"
 
 namespace vyr::test {
+
+QString Ficha(const frmVYRw& w) {
+    return QStringList({w.txtFicFrecu->text(), w.txtFicDescri->text(), w.txtFicServi->text(),
+                        w.txtFicModo->text(), w.txtFicFecha->text(), w.txtFicObserva->text()})
+        .join('|');
+}
 
 void VentanasTest::SetUp() {
     ASSERT_TRUE(tmp.isValid());
@@ -19,6 +26,7 @@ void VentanasTest::SetUp() {
 
 void VentanasTest::TearDown() {
     w.reset();
+    SinVentanasQueden();
     CierraVentanas();
     m.reset();
 }
@@ -32,7 +40,7 @@ void VentanasTest::Pon(const std::string& n, const std::string& bytes) const {
 void VentanasTest::Crea(const std::vector<Fila>& filas, const std::string& servicios) {
     EscribeAlmacen(tmp, filas);
     Pon("servicios.vyr", servicios);
-    m = std::make_unique<Modulo>(tmp.path().toStdString(), msg);
+    m = std::make_unique<Modulo>(tmp.path().toStdString(), msg, *fs);
     w = std::make_unique<frmVYRw>(*m, *env);
     QObject::connect(w.get(), &frmVYRw::fin, [this] { ++fines; });
     ASSERT_TRUE(w->Carga());

@@ -23,6 +23,9 @@ namespace vyr::test {
 inline const std::string kServiciosPrueba =
     "BC Radiodifusi\xf3n\r\nUT Utilitarias\r\nXY-\r\nAB CD\r\nCD Costeras\r\nMA Mar\xedtimo";
 
+// The card's six boxes, joined by "|".
+QString Ficha(const frmVYRw& w);
+
 class VentanasTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -49,6 +52,7 @@ protected:
     FakeClock reloj;
     FakePrinterFactory impresoras;
     std::unique_ptr<ui::Entorno> env;
+    FileSystem* fs = &SistemaPosix();  // a test may hand the store a failing disk
     std::unique_ptr<Modulo> m;
     std::unique_ptr<frmVYRw> w;
     int fines = 0;  // times the window asked the program to end

@@ -1,0 +1,153 @@
+#include "support/faulty_file_system.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/ficheros.h"
+
+namespace vyr::test {
+
+const char* NombreFalla(Falla f) {
+    switch (f) {
+        case Falla::Ninguna: return "ninguna";
+        case Falla::Lectura: return "lectura";
+        case Falla::Escritura: return "escritura";
+        case Falla::Corta: return "escritura corta";
+        case Falla::Sync: return "sync";
+        case Falla::Muerte: return "muerte";
+        case Falla::Apagon: return "apagon";
+    }
+    return "?";
+}
+
+namespace {
+
+std::uint64_t Inodo(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 ? st.st_ino : 0;
+}
+
+// Every byte of an open file, even one opened for writing only.
+std::string Contenido(int fd) { return LeeFichero("/proc/self/fd/" + std::to_string(fd)); }
+
+}  // namespace
+
+std::map<std::string, std::uint64_t> FaultyFileSystem::Nombres() const {
+    std::map<std::string, std::uint64_t> r;
+    for (const auto& e : std::filesystem::directory_iterator(dir_))
+        if (e.is_regular_file()) {
+            struct stat st {};
+            if (::stat(e.path().c_str(), &st) == 0) r[e.path().filename().string()] = st.st_ino;
+        }
+    return r;
+}
+
+void FaultyFileSystem::Vigila(const std::string& dir) {
+    *this = FaultyFileSystem{};
+    dir_ = dir;
+    nombresDurables_ = Nombres();
+    for (const auto& [nombre, ino] : nombresDurables_) durable_[ino] = LeeFichero(dir + "/" + nombre);
+}
+
+void FaultyFileSystem::Arma(Falla falla, int n) {
+    falla_ = falla;
+    en_ = n;
+    llamadas_ = 0;
+    fallado_ = false;
+}
+
+bool FaultyFileSystem::Toca(bool cuenta) {
+    if (Caido()) return true;
+    if (!cuenta || fallado_) return false;
+    if (++llamadas_ != en_) return false;
+    fallado_ = true;
+    return true;
+}
+
+int FaultyFileSystem::OpenDir(const std::string& r, int& fd) {
+    const int err = real().OpenDir(r, fd);
+    if (err == 0) dirfd_ = fd;
+    return err;
+}
+
+int FaultyFileSystem::OpenAt(int d, const std::string& n, int flags, int& fd) {
+    const bool crea = (flags & O_CREAT) != 0;
+    const bool muta = crea || (flags & O_TRUNC);
+    if (Toca(falla_ == Falla::Escritura ? crea
+                                         : (falla_ == Falla::Muerte || falla_ == Falla::Apagon) && muta) ||
+        (Caido() && !muta)) {
+        fd = -1;
+        return EIO;
+    }
+    struct stat st {};
+    const bool existia = ::fstatat(d, n.c_str(), &st, 0) == 0;
+    const int err = real().OpenAt(d, n, flags, fd);
+    if (err == 0) {
+        const std::uint64_t ino = Inodo(fd);
+        inodo_[fd] = ino;
+        // A new file's bytes are on no disk yet, whatever inode it reuses.
+        if (!existia) durable_[ino].clear();
+    }
+    return err;
+}
+
+int FaultyFileSystem::ReadAt(int fd, void* b, std::size_t n, std::int64_t o, std::size_t& l) {
+    if (Toca(falla_ == Falla::Lectura)) return EIO;
+    return real().ReadAt(fd, b, n, o, l);
+}
+
+int FaultyFileSystem::Size(int fd, std::int64_t& t) {
+    if (Toca(falla_ == Falla::Lectura)) return EIO;
+    return real().Size(fd, t);
+}
+
+int FaultyFileSystem::WriteAt(int fd, const void* b, std::size_t n, std::int64_t o) {
+    const bool cuenta = falla_ == Falla::Escritura || falla_ == Falla::Corta || falla_ == Falla::Muerte ||
+                        falla_ == Falla::Apagon;
+    if (Toca(cuenta)) {
+        if (falla_ == Falla::Corta && n > 1) real().WriteAt(fd, b, n / 2, o);
+        return en_ % 2 ? ENOSPC : EIO;
+    }
+    return real().WriteAt(fd, b, n, o);
+}
+
+int FaultyFileSystem::Truncate(int fd, std::int64_t t) {
+    if (Toca(falla_ == Falla::Escritura || falla_ == Falla::Muerte || falla_ == Falla::Apagon)) return EIO;
+    return real().Truncate(fd, t);
+}
+
+int FaultyFileSystem::Sync(int fd) {
+    if (Toca(falla_ == Falla::Sync || falla_ == Falla::Muerte || falla_ == Falla::Apagon)) return EIO;
+    ++syncs;
+    // The model decides what is durable; the real sync would only cost time.
+    if (fd == dirfd_) nombresDurables_ = Nombres();
+    else if (const auto i = inodo_.find(fd); i != inodo_.end()) durable_[i->second] = Contenido(fd);
+    return 0;
+}
+
+int FaultyFileSystem::RenameAt(int d, const std::string& a, const std::string& b) {
+    if (Toca(falla_ == Falla::Escritura || falla_ == Falla::Muerte || falla_ == Falla::Apagon)) return EIO;
+    return real().RenameAt(d, a, b);
+}
+
+int FaultyFileSystem::UnlinkAt(int d, const std::string& n) {
+    if (Toca(falla_ == Falla::Muerte || falla_ == Falla::Apagon)) return EIO;
+    return real().UnlinkAt(d, n);
+}
+
+int FaultyFileSystem::Close(int fd) {
+    inodo_.erase(fd);
+    if (fd == dirfd_) dirfd_ = -1;
+    real().Close(fd);  // a dead process still lets go of its descriptors
+    return 0;
+}
+
+void FaultyFileSystem::Apaga() {
+    for (const auto& [nombre, ino] : Nombres()) std::filesystem::remove(dir_ + "/" + nombre);
+    for (const auto& [nombre, ino] : nombresDurables_) EscribeFichero(dir_ + "/" + nombre, durable_[ino]);
+}
+
+}  // namespace vyr::test

@@ -1,0 +1,71 @@
+#pragma once
+// The real file system with one fault at call N of the calls its kind
+// counts: a failing read or size query, a failing or short write, a failing
+// sync, or a crash. After a crash no call reaches the disk any more; a power
+// cut then also loses every write that no sync made durable, whole writes
+// per file, and every name change the folder's sync did not (as LevelDB's
+// fault-injection environment does).
+#include <cstdint>
+#include <map>
+#include <ostream>
+#include <string>
+
+#include "store/file_system.h"
+
+namespace vyr::test {
+
+enum class Falla {
+    Ninguna,
+    Lectura,    // ReadAt or Size: EIO
+    Escritura,  // WriteAt, Truncate, RenameAt or a creating OpenAt: ENOSPC or EIO
+    Corta,      // WriteAt writes half, then fails
+    Sync,       // Sync: EIO
+    Muerte,     // the process is killed: the disk keeps what it was given
+    Apagon,     // the power goes: the disk keeps what was synced
+};
+const char* NombreFalla(Falla f);
+inline void PrintTo(Falla f, std::ostream* os) { *os << NombreFalla(f); }
+
+class FaultyFileSystem : public FileSystem {
+public:
+    // Starts watching the folder, whose files as they are now count as durable.
+    void Vigila(const std::string& dir);
+    // Arms the fault at the nth call of its kind from now (n from 1).
+    void Arma(Falla falla, int n);
+    bool Fallado() const { return fallado_; }
+    int syncs = 0;  // syncs that reached the disk
+    // After a power cut: the folder as the disk held it. The store must be
+    // gone (its descriptors closed) first.
+    void Apaga();
+
+    int OpenDir(const std::string& r, int& fd) override;
+    int LockDir(int d) override { return real().LockDir(d); }
+    int OpenAt(int d, const std::string& n, int flags, int& fd) override;
+    int ReadAt(int fd, void* b, std::size_t n, std::int64_t o, std::size_t& l) override;
+    int WriteAt(int fd, const void* b, std::size_t n, std::int64_t o) override;
+    int Size(int fd, std::int64_t& t) override;
+    int Truncate(int fd, std::int64_t t) override;
+    int Sync(int fd) override;
+    int RenameAt(int d, const std::string& a, const std::string& b) override;
+    int UnlinkAt(int d, const std::string& n) override;
+    int Close(int fd) override;
+
+private:
+    static FileSystem& real() { return SistemaPosix(); }
+    bool Toca(bool cuenta);  // true: this call fails
+    bool Caido() const { return fallado_ && (falla_ == Falla::Muerte || falla_ == Falla::Apagon); }
+    std::map<std::string, std::uint64_t> Nombres() const;
+
+    Falla falla_ = Falla::Ninguna;
+    int en_ = 0;
+    int llamadas_ = 0;
+    bool fallado_ = false;
+    std::string dir_;
+    int dirfd_ = -1;
+    // The crash model: what the disk holds for each file and name.
+    std::map<int, std::uint64_t> inodo_;                   // open descriptor -> inode
+    std::map<std::uint64_t, std::string> durable_;         // inode -> synced bytes
+    std::map<std::string, std::uint64_t> nombresDurables_; // name -> inode, as the folder's last sync left it
+};
+
+}  // namespace vyr::test
