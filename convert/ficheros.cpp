@@ -47,6 +47,10 @@ int LeeEntrada(const std::string& ruta, std::string& bytes) {
     return err;
 }
 
+std::string NombreTemporal(const std::string& nombre, int pid, int intento) {
+    return "." + nombre + ".vyr-convertir-" + std::to_string(pid) + (intento > 0 ? "-" + std::to_string(intento) : "");
+}
+
 EstadoSalida Salida(const std::string& ruta) {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -69,7 +73,15 @@ Fallo EscribeSalida(const std::string& ruta, std::string_view bytes) {
     FileSystem& fs = SistemaPosix();
     int dirfd = -1;
     if (const int err = fs.OpenDir(carpeta, dirfd); err != 0) return {err, true};
-    const Fallo f = ReemplazaFichero(fs, dirfd, nombre, bytes);
+    Fallo f;
+    // A name already taken (a leftover of a killed run with our number): the next one.
+    for (int intento = 0; intento < 100; ++intento) {
+        Reemplazo r(fs, dirfd, nombre, NombreTemporal(nombre, int(::getpid()), intento));
+        f = r.Abre();
+        if (f.err == EEXIST && f.enCarpeta) continue;
+        if (!f) f = r.Confirma(bytes);
+        break;
+    }
     fs.Close(dirfd);
     return f;
 }

@@ -17,6 +17,11 @@ enum class EstadoSalida { Nueva, Fichero, Otra };
 // device, a folder, a pipe... which a replacement must never rename over.
 EstadoSalida Salida(const std::string& ruta);
 
+// The file written beside SALIDA before it is renamed over it: hidden, and
+// never the store's own "NAME.nuevo", which VYR's start-up removes and its
+// export writes; one per process, so two runs never share one.
+std::string NombreTemporal(const std::string& nombre, int pid, int intento);
+
 // Through a link, the file it names is replaced and the link stays.
 Fallo EscribeSalida(const std::string& ruta, std::string_view bytes);
 

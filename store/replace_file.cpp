@@ -7,8 +7,12 @@ namespace vyr {
 
 std::string NombreNuevo(const std::string& nombre) { return nombre + ".nuevo"; }
 
-Reemplazo::Reemplazo(FileSystem& fs, int dirfd, std::string nombre)
-    : fs_(fs), dirfd_(dirfd), nombre_(std::move(nombre)) {}
+Reemplazo::Reemplazo(FileSystem& fs, int dirfd, std::string nombre, std::string nuevo)
+    : fs_(fs),
+      dirfd_(dirfd),
+      nombre_(std::move(nombre)),
+      nuevo_(nuevo.empty() ? NombreNuevo(nombre_) : std::move(nuevo)),
+      propio_(nuevo_ != NombreNuevo(nombre_)) {}
 
 Reemplazo::~Reemplazo() { Descarta(); }
 
@@ -21,7 +25,8 @@ Fallo Reemplazo::Abre() {
     } else if (err != ENOENT) {
         return {err, false};
     }
-    if (const int err = fs_.OpenAt(dirfd_, NombreNuevo(nombre_), O_WRONLY | O_CREAT | O_TRUNC, fd); err != 0)
+    const int crea = O_WRONLY | O_CREAT | (propio_ ? O_EXCL : O_TRUNC);
+    if (const int err = fs_.OpenAt(dirfd_, nuevo_, crea, fd); err != 0)
         return {err, true};
     fd_ = fd;
     return {};
@@ -35,11 +40,11 @@ Fallo Reemplazo::Confirma(std::string_view bytes) {
     fd_ = -1;
     if (err == 0) err = cierre;
     if (err != 0) {
-        fs_.UnlinkAt(dirfd_, NombreNuevo(nombre_));
+        fs_.UnlinkAt(dirfd_, nuevo_);
         return {err, false};
     }
-    if (const int e = fs_.RenameAt(dirfd_, NombreNuevo(nombre_), nombre_); e != 0) {
-        fs_.UnlinkAt(dirfd_, NombreNuevo(nombre_));
+    if (const int e = fs_.RenameAt(dirfd_, nuevo_, nombre_); e != 0) {
+        fs_.UnlinkAt(dirfd_, nuevo_);
         // A folder or a busy file in the way names the file; the rest, the folder.
         return {e, e != EISDIR && e != ENOTEMPTY && e != EEXIST && e != EBUSY};
     }
@@ -52,11 +57,12 @@ void Reemplazo::Descarta() {
     if (fd_ < 0) return;
     fs_.Close(fd_);
     fd_ = -1;
-    fs_.UnlinkAt(dirfd_, NombreNuevo(nombre_));
+    fs_.UnlinkAt(dirfd_, nuevo_);
 }
 
-Fallo ReemplazaFichero(FileSystem& fs, int dirfd, const std::string& nombre, std::string_view bytes) {
-    Reemplazo r(fs, dirfd, nombre);
+Fallo ReemplazaFichero(FileSystem& fs, int dirfd, const std::string& nombre, std::string_view bytes,
+                       const std::string& nuevo) {
+    Reemplazo r(fs, dirfd, nombre, nuevo);
     if (Fallo f = r.Abre()) return f;
     return r.Confirma(bytes);
 }

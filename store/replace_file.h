@@ -23,7 +23,10 @@ std::string NombreNuevo(const std::string& nombre);
 
 class Reemplazo {
 public:
-    Reemplazo(FileSystem& fs, int dirfd, std::string nombre);
+    // `nuevo` empty: the new file is NombreNuevo(nombre), which start-up
+    // clears. A name of the caller's own is created only where nothing stands,
+    // so another program's file or link there is never written through.
+    Reemplazo(FileSystem& fs, int dirfd, std::string nombre, std::string nuevo = {});
     ~Reemplazo();  // a replacement not confirmed leaves the old file alone
     Reemplazo(const Reemplazo&) = delete;
     Reemplazo& operator=(const Reemplazo&) = delete;
@@ -40,10 +43,13 @@ private:
     FileSystem& fs_;
     int dirfd_;
     std::string nombre_;
+    std::string nuevo_;
+    bool propio_;
     int fd_ = -1;
 };
 
 // Abre and Confirma in one go.
-Fallo ReemplazaFichero(FileSystem& fs, int dirfd, const std::string& nombre, std::string_view bytes);
+Fallo ReemplazaFichero(FileSystem& fs, int dirfd, const std::string& nombre, std::string_view bytes,
+                       const std::string& nuevo = {});
 
 }  // namespace vyr

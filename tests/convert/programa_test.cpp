@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iostream>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
+#include "convert/ficheros.h"
 #include "convert/programa.h"
 #include "store/store_fixture.h"
 
@@ -101,8 +105,6 @@ TEST_F(Programa, FailuresWriteNothing) {
         {{"--a", "sdrpp", R("in.csv"), R("o")}, 2, "no se convierte de gqrx a sdrpp"},
         {{R("in.csv"), R("no/existe/o")}, 1, "no se puede escribir " + R("no/existe/o") + " (en su carpeta)"},
         {{R("in.csv"), dir + "/"}, 2, dir + "/ no es un fichero normal (una carpeta, un dispositivo...); no se ha tocado."},
-        {{"--forzar", R("in.csv"), dir}, 2, dir + " no es un fichero normal"},
-        {{"--forzar", R("in.csv"), "/dev/null"}, 2, "/dev/null no es un fichero normal"},
         {{R("in.csv")}, 2, "se esperaban ENTRADA y SALIDA, y hay 1 nombre de fichero\nUse --ayuda para ver el uso."},
         {{"--de", "xml", R("in.csv"), R("o")}, 2, "formato desconocido: \"xml\""},
         {{"-x", R("in.csv"), R("o")}, 2, "opción desconocida: -x"},
@@ -120,9 +122,63 @@ TEST_F(Programa, FailuresWriteNothing) {
     EXPECT_NE(e.errores.find("  línea 2: descartada: la frecuencia 0 Hz está fuera"), std::string::npos) << e.errores;
     EXPECT_NE(e.errores.find("  línea 3: descartada: la frecuencia \"x\" no es un número"), std::string::npos);
     EXPECT_EQ(Ficheros(), (std::vector<std::string>{"in.csv", "malas.csv", "roto.json", "texto.txt"}));
-    struct stat st {};
-    ASSERT_EQ(::stat("/dev/null", &st), 0);
-    EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+// Only nodes made here, in the test's own folder: a device, a pipe, a folder,
+// and links to them, each left as it was even with --forzar.
+TEST_F(Programa, ForzarNeverRenamesOverADeviceAFolderOrAPipe) {
+    EscribeFichero(R("in.csv"), kGqrx);
+    ASSERT_EQ(::mkfifo(R("tubo").c_str(), 0600), 0);
+    std::filesystem::create_directory(R("carpeta"));
+    std::filesystem::create_symlink("tubo", R("a-tubo"));
+    std::filesystem::create_symlink("carpeta", R("a-carpeta"));
+    std::vector<std::pair<std::string, mode_t>> nodos = {
+        {"tubo", S_IFIFO}, {"carpeta", S_IFDIR}, {"a-tubo", S_IFIFO}, {"a-carpeta", S_IFDIR}};
+    // A character device of our own where the system lets us make one.
+    if (::mknod(R("dispositivo").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0)
+        nodos.push_back({"dispositivo", S_IFCHR});
+    else
+        std::cout << "[   INFO   ] no device node can be made here; the device row is not run\n";
+    const auto antes = Ficheros();
+    for (const auto& [nombre, tipo] : nodos) {
+        const auto e = Ejecuta({"--forzar", R("in.csv"), R(nombre)});
+        EXPECT_EQ(e.estado, 2) << nombre;
+        EXPECT_EQ(e.errores, "vyr-convertir: " + R(nombre) +
+                                 " no es un fichero normal (una carpeta, un dispositivo...); no se ha tocado. "
+                                 "Para la salida estándar, use -.\n");
+        struct stat st {};
+        ASSERT_EQ(::stat(R(nombre).c_str(), &st), 0) << nombre;
+        EXPECT_EQ(st.st_mode & S_IFMT, tipo) << nombre;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(R("carpeta")));
+    EXPECT_EQ(Ficheros(), antes);
+}
+
+// The file written beside SALIDA is the converter's own: not the store's
+// "vyr.csv.nuevo" that VYR's start-up removes and its export writes, and a
+// file or link already under that name is neither followed nor removed.
+TEST_F(Programa, TemporaryFileIsTheConvertersOwn) {
+    EXPECT_EQ(conv::NombreTemporal("vyr.csv", 4321, 0), ".vyr.csv.vyr-convertir-4321");
+    EXPECT_EQ(conv::NombreTemporal("vyr.csv", 4321, 2), ".vyr.csv.vyr-convertir-4321-2");
+    EXPECT_NE(conv::NombreTemporal("vyr.csv", 4321, 0), NombreNuevo("vyr.csv"));
+
+    EscribeFichero(R("otro"), "otro");
+    EscribeFichero(R("vyr.csv.nuevo"), "de VYR");
+    const std::string ocupado = conv::NombreTemporal("vyr.csv", int(::getpid()), 0);
+    std::filesystem::create_symlink("otro", R(ocupado));
+    ASSERT_FALSE(conv::EscribeSalida(R("vyr.csv"), "1000;a;;;;\r\n"));
+    EXPECT_EQ(LeeFichero(R("vyr.csv")), "1000;a;;;;\r\n");
+    EXPECT_EQ(LeeFichero(R("otro")), "otro");
+    EXPECT_EQ(LeeFichero(R("vyr.csv.nuevo")), "de VYR");
+    EXPECT_TRUE(std::filesystem::is_symlink(R(ocupado)));
+    EXPECT_EQ(Ficheros(), (std::vector<std::string>{ocupado, "otro", "vyr.csv", "vyr.csv.nuevo"}));
+
+    // VYR starting in that folder clears its own leftover, not ours.
+    FakeMessageService msg;
+    Modulo m(dir, msg);
+    ASSERT_TRUE(m.Arranca());
+    EXPECT_FALSE(Existe(R("vyr.csv.nuevo")));
+    EXPECT_TRUE(std::filesystem::is_symlink(R(ocupado)));
 }
 
 TEST_F(Programa, ThroughALinkTheFileIsReplacedAndTheLinkStays) {
