@@ -31,6 +31,8 @@ while read -r f; do
 done <"$src/tests/install/instalados"
 cmp -s "$pre/share/vyr/servicios.vyr" "$src/data/servicios.vyr" || falla "the installed services list differs"
 [ -x "$pre/bin/vyr-inicio" ] || falla "the launcher is not executable"
+# The converter runs from where it was put.
+"$pre/bin/vyr-convertir" --ayuda 2>&1 | grep -q "^Uso: vyr-convertir" || falla "the installed vyr-convertir gave no usage"
 # Anything the launcher fails to put in its folder lands here, not in the build.
 cd "$tmp" || exit 1
 
