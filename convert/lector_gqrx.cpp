@@ -1,8 +1,9 @@
 // Gqrx bookmarks: tag lines ("name; colour") up to the first empty line, then
 // rows "Hz; name; modulation; bandwidth Hz; tag1,tag2". Lines starting "#"
 // are headers. Gqrx trims every line and every field.
+#include <algorithm>
+
 #include "convert/lectores.h"
-#include "convert/mensajes.h"
 #include "store/text_lines.h"
 
 namespace vyr::conv {
@@ -20,16 +21,9 @@ Lectura LeeGqrx(std::string_view bytes) {
             return true;
         }
         if (linea[a] == '#') return true;
-        const auto campos = Corta(linea, ';');
-        if (etiquetas && campos.size() == 2) return true;
-        if (campos.size() != 5) {
-            l.descartes.push_back({n, textos::Linea(n), textos::Campos(int(campos.size()), 5)});
-            return true;
-        }
-        const bool utf8 = l.texto.Elige(linea);
-        Fila f{n, textos::Linea(n), {}};
-        for (int k = 0; k < 5; ++k) f.campos.emplace_back(kNombres[k], l.texto.Texto(campos[k], utf8).trimmed());
-        l.filas.push_back(std::move(f));
+        // Tag lines have two fields.
+        if (etiquetas && std::count(linea.begin(), linea.end(), ';') == 1) return true;
+        AnadeFila(l, n, linea, kNombres);
         return true;
     });
     return l;

@@ -1,5 +1,7 @@
 #include "convert/lectores.h"
 
+#include "convert/mensajes.h"
+
 namespace vyr::conv {
 
 Lectura Lee(Formato f, std::string_view bytes) {
@@ -22,6 +24,19 @@ std::vector<std::string_view> Corta(std::string_view linea, char separador) {
         if (k == std::string_view::npos) return r;
         i = k + 1;
     }
+}
+
+void AnadeFila(Lectura& l, int n, std::string_view linea, std::span<const char* const> nombres) {
+    const auto campos = Corta(linea, ';');
+    if (campos.size() != nombres.size()) {
+        l.descartes.push_back({n, textos::Linea(n), textos::Campos(int(campos.size()), int(nombres.size()))});
+        return;
+    }
+    const bool utf8 = l.texto.Elige(linea);
+    Fila f{n, textos::Linea(n), {}};
+    for (std::size_t k = 0; k < nombres.size(); ++k)
+        f.campos.emplace_back(nombres[k], l.texto.Texto(campos[k], utf8).trimmed());
+    l.filas.push_back(std::move(f));
 }
 
 }  // namespace vyr::conv
