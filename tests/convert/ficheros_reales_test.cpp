@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <regex>
 #include <set>
 
 #include "convert/conversion.h"
@@ -35,10 +34,10 @@ std::string Trim(std::string_view t) {
 Cuenta CuentaFilas(Formato f, const std::string& bytes) {
     Cuenta c;
     if (f == Formato::Sdrpp) {
-        const std::regex frecuencia(R"re("frequency": ([0-9.]+))re");
-        for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), frecuencia); it != std::sregex_iterator(); ++it) {
+        const std::string clave = "\"frequency\": ";
+        for (auto k = bytes.find(clave); k != std::string::npos; k = bytes.find(clave, k + 1)) {
             ++c.filas;
-            c.hz.insert(std::llround(std::stod((*it)[1])));
+            c.hz.insert(std::llround(std::stod(bytes.substr(k + clave.size(), 32))));
         }
         return c;
     }
