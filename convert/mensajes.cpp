@@ -30,6 +30,7 @@ const char* const kSinCabeceraChirp =
 const char* const kSinColumnaFrecuencia = "la cabecera de CHIRP no tiene la columna Frequency";
 const char* const kComillasSinCerrar = "unas comillas no se cierran antes del final del fichero";
 const char* const kNoEsObjeto = "no es un objeto JSON";
+const char* const kNombreVacio = "un nombre de fichero está vacío; para la entrada o la salida estándar, use -";
 const char* const kSinListas = "el JSON no tiene \"lists\" ni \"bookmarks\"";
 
 std::string Linea(int n) { return "línea " + std::to_string(n); }

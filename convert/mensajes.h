@@ -11,6 +11,7 @@ extern const char* const kSinColumnaFrecuencia;
 extern const char* const kComillasSinCerrar;
 extern const char* const kNoEsObjeto;
 extern const char* const kSinListas;
+extern const char* const kNombreVacio;
 
 // Where a row stands.
 std::string Linea(int n);

@@ -51,6 +51,11 @@ LecturaOpciones LeeOpciones(const std::vector<std::string>& args) {
         r.error = textos::Argumentos(int(ficheros.size()));
         return r;
     }
+    for (const auto& f : ficheros)
+        if (f.empty()) {
+            r.error = textos::kNombreVacio;
+            return r;
+        }
     o.entrada = ficheros[0];
     o.salida = ficheros[1];
     r.opciones = o;

@@ -116,6 +116,10 @@ TEST(Opciones, CommandLine) {
         {{"a", "b", "--de"}, "falta el formato después de --de", {}, F::Vyr, false, false, "", ""},
         {{"--force", "a", "b"}, "opción desconocida: --force", {}, F::Vyr, false, false, "", ""},
         {{"-f", "a", "b"}, "opción desconocida: -f", {}, F::Vyr, false, false, "", ""},
+        {{"a", ""}, "un nombre de fichero está vacío; para la entrada o la salida estándar, use -", {}, F::Vyr, false,
+         false, "", ""},
+        {{"", "b"}, "un nombre de fichero está vacío; para la entrada o la salida estándar, use -", {}, F::Vyr, false,
+         false, "", ""},
     };
     for (const auto& c : casos) {
         const auto r = LeeOpciones(c.args);
