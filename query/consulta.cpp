@@ -88,7 +88,7 @@ public:
     void Anula() {
         if (csv_) csv_->Descarta();
         if (informe_) {
-            impresora_->Abort();
+            impresora_->Anula();
             informe_->DevuelveFuente();
         }
     }

@@ -317,6 +317,7 @@ TEST_F(RunTest, PrintedLinesPagesColoursAndFontPutBack) {
     EXPECT_EQ(p[87].color, 0x000080u);
     EXPECT_EQ(p[88].tipo, Impreso::Fin);
     EXPECT_EQ(impresoras.modo, ui::ModoColor::Color);
+    EXPECT_EQ(impresoras.lineas_por_pagina, 83);
     EXPECT_EQ(impresoras.fuente, "Arial");
     EXPECT_EQ(impresoras.puntos, 10);
 }
