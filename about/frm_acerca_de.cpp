@@ -5,8 +5,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "ui/accesible.h"
+#include "ui/cajas.h"
+#include "ui/pantalla.h"
 #include "ui/controles.h"
 #include "ui/twips.h"
 
@@ -37,12 +40,16 @@ frmAcercaDe::frmAcercaDe() : QDialog(nullptr) {
     Line1 = vyr::ui::LineaHorizontal(this, "Line1", 120, 4320, 960, 1);
     Label3 = Control<QLabel>(this, "Label3", RectTwips(1920, 1320, 1095, 375), Verdana(14.25));
     Label3->setText(QString::fromUtf8(kVersion));
-    Command1 = Control<QPushButton>(this, "Command1", RectTwips(3480, 2640, 855, 375),
+    Command1 = Control<vyr::ui::Boton>(this, "Command1", RectTwips(3480, 2640, 855, 375),
                                     vyr::ui::FuenteDefecto());
     Command1->setText(QString::fromUtf8(kCerrar));
-    Command1->setAutoDefault(false);
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, [this] { emit descarga(); });
+}
+
+void frmAcercaDe::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) vyr::ui::EncajaEnPantalla(this);
 }
 
 void frmAcercaDe::closeEvent(QCloseEvent* e) {

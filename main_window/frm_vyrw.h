@@ -70,9 +70,11 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void CreaControles();
+    void PintaFicha();  // the card's text in a blue that reads on the palette
     void CreaMenus();
     void txtFrecu_Enter();
     void cmdFicActFecha_Click();

@@ -3,4 +3,6 @@ list(APPEND VYR_WINDOWS_SOURCES
   ui/qt_clock.cpp
   ui/caja_multilinea.cpp
   ui/ficha.cpp
+  ui/cajas.cpp
+  ui/pantalla.cpp
 )

@@ -27,6 +27,18 @@ QString PrimerosCaracteres(const QString& texto, int n) {
     return texto.left(i);
 }
 
+QString Mayusculas(const QString& texto, const QLocale& l) {
+    QString r;
+    r.reserve(texto.size());
+    for (const char32_t c : texto.toUcs4()) {
+        const QString uno = QString::fromUcs4(&c, 1);
+        const QList<uint> mayus = l.toUpper(uno).toUcs4();
+        const bool cabe = mayus.size() == 1 && (mayus[0] == '?' || CodigoACp1252(mayus[0]) != '?');
+        r += cabe ? QString::fromUcs4(reinterpret_cast<const char32_t*>(mayus.constData()), 1) : uno;
+    }
+    return r;
+}
+
 int Caracteres(const QString& texto) {
     int c = 0;
     for (qsizetype i = 0; i < texto.size(); ++i, ++c)
