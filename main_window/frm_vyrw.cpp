@@ -44,7 +44,7 @@ void TextoAzul(W* w) {
 frmVYRw::frmVYRw(vyr::Modulo& m, const vyr::ui::Entorno& e)
     : m_(m),
       e_(e),
-      editor_([this] { return new frmCreaModi(m_, e_, *this); }),
+      editor_([this] { return new frmCreaModi(m_, e_, ficha_); }),
       consultar_([this] { return new frmConsultar(m_, e_); }),
       acercaDe_([] { return new frmAcercaDe; }) {
     setObjectName(QStringLiteral("frmVYRw"));
@@ -94,7 +94,8 @@ void frmVYRw::CreaControles() {
 
     Line1 = vyr::ui::LineaHorizontal(c, "Line1", 120, 8400, 2280, 2);
 
-    const vyr::ui::Ficha f = vyr::ui::CreaFicha(c, {"Fic", 2640, 1695, true});
+    ficha_ = vyr::ui::CreaFicha(c, {"Fic", 2640, 1695, true});
+    const vyr::ui::Ficha& f = ficha_;
     Label4 = f.Label4;
     txtFicFrecu = f.frecu;
     Label5 = f.Label5;

@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, AboutBoxShowsTitleAndVersionAndIsMadeAfreshEachTime) {
 TEST_F(MainWindowTest, AOneLineMessageStaysOnOneLine) {
     const QString texto =
         QString::fromUtf8(" La frecuencia-2 debe ser numérica y estar entre 0,001 y 900.000.000 KHz");
-    QtMessageService real;
+    ui::QtMessageService real;
     int alto = 0, lineas = 0;
     ASSERT_TRUE(EnModal<QMessageBox>(
         [&] { real.Muestra(texto.toStdString(), "VYR", ui::Botones::Ok, ui::Icono::Ninguno); },
