@@ -34,8 +34,9 @@ QString U(const char* s) { return QString::fromUtf8(s); }
 
 template <class W>
 void TextoAzul(W* w) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Text, vyr::ui::AzulLegible(p.color(QPalette::Base)));
+    // Only the text's colour is the box's own: the rest follows the theme.
+    QPalette p;
+    p.setColor(QPalette::Text, vyr::ui::AzulLegible(QApplication::palette(w).color(QPalette::Base)));
     w->setPalette(p);
 }
 
@@ -184,7 +185,7 @@ void frmVYRw::PintaFicha() {
 void frmVYRw::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     // A desktop theme switched to dark or back: the card's blue follows.
-    if (e->type() == QEvent::ApplicationPaletteChange) PintaFicha();
+    if (e->type() == QEvent::PaletteChange) PintaFicha();
 }
 
 void frmVYRw::VaciaFicha() {
