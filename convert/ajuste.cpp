@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "convert/translitera.h"
-#include "store/cp1252.h"
+#include "ui/cp1252.h"
 
 namespace vyr::conv {
 namespace {

@@ -3,7 +3,7 @@
 #include <QByteArrayView>
 #include <QStringDecoder>
 
-#include "store/cp1252.h"
+#include "ui/cp1252.h"
 
 namespace vyr::conv {
 

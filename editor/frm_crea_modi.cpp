@@ -21,8 +21,8 @@ using vyr::ui::Control;
 using vyr::ui::RectTwips;
 using vyr::ui::Verdana;
 
-frmCreaModi::frmCreaModi(vyr::Modulo& m, const vyr::ui::Entorno& e, frmVYRw& principal)
-    : QDialog(nullptr), m_(m), e_(e), principal_(principal) {
+frmCreaModi::frmCreaModi(vyr::Modulo& m, const vyr::ui::Entorno& e, const vyr::ui::Ficha& tarjeta)
+    : QDialog(nullptr), m_(m), e_(e), tarjeta_(tarjeta) {
     setObjectName(QStringLiteral("frmCreaModi"));
     vyr::ui::Titula(this, QString::fromUtf8(t::kTitulo));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -35,7 +35,8 @@ frmCreaModi::frmCreaModi(vyr::Modulo& m, const vyr::ui::Entorno& e, frmVYRw& pri
 
 void frmCreaModi::CreaControles() {
     const auto u = [](const char* s) { return QString::fromUtf8(s); };
-    const vyr::ui::Ficha f = vyr::ui::CreaFicha(this, {"CM", 480, 1575, false});
+    propia_ = vyr::ui::CreaFicha(this, {"CM", 480, 1575, false});
+    const vyr::ui::Ficha& f = propia_;
     Label4 = f.Label4;
     txtCMFrecu = f.frecu;
     Label5 = f.Label5;

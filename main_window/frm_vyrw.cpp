@@ -34,8 +34,9 @@ QString U(const char* s) { return QString::fromUtf8(s); }
 
 template <class W>
 void TextoAzul(W* w) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Text, vyr::ui::AzulLegible(p.color(QPalette::Base)));
+    // Only the text's colour is the box's own: the rest follows the theme.
+    QPalette p;
+    p.setColor(QPalette::Text, vyr::ui::AzulLegible(QApplication::palette(w).color(QPalette::Base)));
     w->setPalette(p);
 }
 
@@ -44,7 +45,7 @@ void TextoAzul(W* w) {
 frmVYRw::frmVYRw(vyr::Modulo& m, const vyr::ui::Entorno& e)
     : m_(m),
       e_(e),
-      editor_([this] { return new frmCreaModi(m_, e_, *this); }),
+      editor_([this] { return new frmCreaModi(m_, e_, ficha_); }),
       consultar_([this] { return new frmConsultar(m_, e_); }),
       acercaDe_([] { return new frmAcercaDe; }) {
     setObjectName(QStringLiteral("frmVYRw"));
@@ -94,7 +95,8 @@ void frmVYRw::CreaControles() {
 
     Line1 = vyr::ui::LineaHorizontal(c, "Line1", 120, 8400, 2280, 2);
 
-    const vyr::ui::Ficha f = vyr::ui::CreaFicha(c, {"Fic", 2640, 1695, true});
+    ficha_ = vyr::ui::CreaFicha(c, {"Fic", 2640, 1695, true});
+    const vyr::ui::Ficha& f = ficha_;
     Label4 = f.Label4;
     txtFicFrecu = f.frecu;
     Label5 = f.Label5;
@@ -183,7 +185,7 @@ void frmVYRw::PintaFicha() {
 void frmVYRw::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     // A desktop theme switched to dark or back: the card's blue follows.
-    if (e->type() == QEvent::ApplicationPaletteChange) PintaFicha();
+    if (e->type() == QEvent::PaletteChange) PintaFicha();
 }
 
 void frmVYRw::VaciaFicha() {

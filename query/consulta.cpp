@@ -8,7 +8,7 @@
 #include "main_window/frequency_text.h"
 #include "query/frm_visualizar.h"
 #include "query/informe.h"
-#include "query/query_texts.h"
+#include "query/textos_consulta.h"
 #include "store/csv.h"
 #include "ui/texto.h"
 #include "ui/ventana.h"
@@ -156,7 +156,7 @@ bool Consulta::Realiza(const Criterios& c, const CompruebaRango& rango) {
         const Paso paso = PasoDe(c.modo, f, frec1, frec2);
         if (paso == Paso::Termina) break;
         if (paso == Paso::Salta) continue;
-        if (!m_.LeeDatos(m_.TablaReg[static_cast<std::size_t>(i)])) {
+        if (!m_.LeeDatos(m_.RegistroDe(i))) {
             salidas.Anula();  // told; a listing with holes would look complete
             return false;
         }

@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "main_window/caja_frecuencia.h"
+#include "ui/caja_frecuencia.h"
 #include "query/consulta.h"
-#include "query/query_texts.h"
+#include "query/textos_consulta.h"
 #include "ui/accesible.h"
 #include "ui/cajas.h"
 #include "ui/controles.h"
@@ -122,7 +122,7 @@ void frmConsultar::showEvent(QShowEvent* e) {
 }
 
 bool frmConsultar::CompruebaCaja(QLineEdit* caja, const char* mensaje, double& frec) {
-    return vyr::LeeCajaFrecuencia(caja, e_.mensajes, mensaje, t::kTituloAlta, frec);
+    return vyr::ui::LeeCajaFrecuencia(caja, e_.mensajes, mensaje, frec);
 }
 
 bool frmConsultar::CompruebaRango(double& frec1, double& frec2) {

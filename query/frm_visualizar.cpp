@@ -8,13 +8,14 @@
 #include <QShowEvent>
 #include <QTableView>
 
-#include "query/query_texts.h"
+#include "query/textos_consulta.h"
 #include "ui/accesible.h"
 #include "ui/cajas.h"
 #include "ui/pantalla.h"
 #include "ui/twips.h"
 
 namespace t = vyr::textos_consulta;
+using vyr::consulta::ModeloFG;
 using vyr::ui::Px;
 using vyr::ui::RectTwips;
 

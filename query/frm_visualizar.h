@@ -18,7 +18,7 @@ public:
     QPushButton* cmdCerrar;
 
     // The grid's cells and row count as the query run sets them.
-    ModeloFG& Celdas() { return *modelo_; }
+    vyr::consulta::ModeloFG& Celdas() { return *modelo_; }
 
 signals:
     // Unload: "Cerrar" and the close box.
@@ -33,5 +33,5 @@ private:
     void Prepara();
     void cmdCerrar_Click();
 
-    ModeloFG* modelo_;
+    vyr::consulta::ModeloFG* modelo_;
 };

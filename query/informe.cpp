@@ -1,7 +1,7 @@
 #include "query/informe.h"
 
 #include "main_window/frequency_text.h"
-#include "query/query_texts.h"
+#include "query/textos_consulta.h"
 #include "ui/texto.h"
 
 namespace vyr::consulta {

@@ -118,7 +118,7 @@ std::string CortaLineaCsv(std::string_view linea, RegDatos& d) {
     const std::size_t L = linea.size();
     std::size_t p1 = 1;
     std::size_t p2 = Siguiente(linea, p1);
-    const std::string frecuencia(linea.substr(0, p2 - 1));
+    std::string frecuencia(linea.substr(0, p2 - 1));
     auto campo = [&]() -> std::string_view {
         if (p2 >= L) return " ";
         p1 = p2 + 1;

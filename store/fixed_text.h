@@ -13,7 +13,6 @@ public:
     static constexpr std::size_t Ancho = N;
 
     FixedText() { bytes_.fill(' '); }
-    explicit FixedText(std::string_view texto) { Asigna(texto); }
 
     void Asigna(std::string_view texto) {
         const std::size_t n = texto.size() < N ? texto.size() : N;

@@ -70,4 +70,13 @@ Ficha CreaFicha(QWidget* padre, const DisenoFicha& d) {
     return f;
 }
 
+void CopiaFicha(const Ficha& de, const Ficha& a) {
+    a.frecu->setText(de.frecu->text());
+    a.descri->setText(de.descri->text());
+    a.servi->setText(de.servi->text());
+    a.modo->setText(de.modo->text());
+    a.fecha->setText(de.fecha->text());
+    a.observa->setText(de.observa->text());
+}
+
 }  // namespace vyr::ui

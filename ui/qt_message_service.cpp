@@ -4,14 +4,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
-#include <QPushButton>
 
-using vyr::ui::Botones;
-using vyr::ui::Icono;
-using vyr::ui::Respuesta;
-
+namespace vyr::ui {
 namespace {
 
 // Qt wraps a text wider than about 500 pixels; each line of ours is one
@@ -50,3 +47,5 @@ Respuesta QtMessageService::Muestra(const std::string& texto, const std::string&
     box.exec();
     return box.clickedButton() == si ? Respuesta::Si : Respuesta::No;
 }
+
+}  // namespace vyr::ui

@@ -9,6 +9,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
+namespace vyr::ui {
 namespace {
 
 constexpr const char* kFicheroPdf = "vyr.pdf";
@@ -29,10 +30,10 @@ double PasoDeLinea(double natural, double alto_util, int lineas) {
 
 // One document. The QPainter begins at the first line or page, so a run that
 // prints nothing sends no job.
-class QtPrinter : public vyr::ui::Printer {
+class QtPrinter : public Printer {
 public:
     QtPrinter(QtPrinterFactory::Fuente& fuente, std::string carpeta, std::string pdf,
-              QPageSize pagina, QMarginsF margenes)
+              const QPageSize& pagina, QMarginsF margenes)
         : fuente_(fuente),
           carpeta_(std::move(carpeta)),
           pdf_(std::move(pdf)),
@@ -47,8 +48,8 @@ public:
     void PonNombreFuente(const std::string& nombre) override { fuente_.nombre = nombre; }
     double TamFuente() const override { return fuente_.puntos; }
     void PonTamFuente(double puntos) override { fuente_.puntos = puntos; }
-    void PonModoColor(vyr::ui::ModoColor modo) override {
-        color_modo_ = modo == vyr::ui::ModoColor::Color ? QPrinter::Color : QPrinter::GrayScale;
+    void PonModoColor(ModoColor modo) override {
+        color_modo_ = modo == ModoColor::Color ? QPrinter::Color : QPrinter::GrayScale;
         if (printer_) printer_->setColorMode(color_modo_);
     }
     void PonColor(std::uint32_t rgb) override { color_ = QColor::fromRgb(rgb); }
@@ -158,7 +159,7 @@ private:
 
 QtPrinterFactory::QtPrinterFactory(std::string carpeta) : carpeta_(std::move(carpeta)) {}
 
-void QtPrinterFactory::UsaPdf(std::string ruta, QPageSize pagina, QMarginsF margenes_mm) {
+void QtPrinterFactory::UsaPdf(std::string ruta, const QPageSize& pagina, QMarginsF margenes_mm) {
     pdf_ = Pdf{std::move(ruta), pagina, margenes_mm};
 }
 
@@ -171,10 +172,12 @@ const QtPrinterFactory::Fuente& QtPrinterFactory::FuenteActual() {
     return *fuente_;
 }
 
-std::unique_ptr<vyr::ui::Printer> QtPrinterFactory::Abre() {
+std::unique_ptr<Printer> QtPrinterFactory::Abre() {
     FuenteActual();
     if (pdf_) return std::make_unique<QtPrinter>(*fuente_, carpeta_, pdf_->ruta, pdf_->pagina,
                                                  pdf_->margenes);
     return std::make_unique<QtPrinter>(*fuente_, carpeta_, std::string(), QPageSize(QPageSize::A4),
                                        QMarginsF());
 }
+
+}  // namespace vyr::ui

@@ -2,14 +2,14 @@
 
 #include <QList>
 
-#include "store/cp1252.h"
+#include "ui/cp1252.h"
 
 namespace vyr::ui {
 
 QString DeCp1252(const std::string& bytes) {
     QString r;
     r.reserve(static_cast<qsizetype>(bytes.size()));
-    for (unsigned char c : bytes) r.append(QChar(static_cast<char16_t>(Cp1252ACodigo(c))));
+    for (const char c : bytes) r.append(QChar(static_cast<char16_t>(Cp1252ACodigo(static_cast<unsigned char>(c)))));
     return r;
 }
 

@@ -48,7 +48,7 @@ protected:
         Ejecuta("pdftotext", {"-v"}, &b);
         if (!a || !b) GTEST_SKIP() << "CUPS test skipped: poppler-utils not installed";
         QueryTest::SetUp();
-        qt = std::make_unique<QtPrinterFactory>(tmp.path().toStdString());
+        qt = std::make_unique<ui::QtPrinterFactory>(tmp.path().toStdString());
         factoria = qt.get();
     }
 
@@ -104,7 +104,7 @@ protected:
         return QString::fromStdString(Ejecuta("pdftotext", {"-layout", Salida(), "-"})).split(u'\f');
     }
 
-    std::unique_ptr<QtPrinterFactory> qt;
+    std::unique_ptr<ui::QtPrinterFactory> qt;
     static inline QTemporaryDir* servidor_ = nullptr;
     static inline QString socket_;
     static inline bool listo_ = false;

@@ -102,7 +102,7 @@ protected:
     void SetUp() override {
         QueryTest::SetUp();
         if (!Herramientas()) GTEST_SKIP() << "poppler-utils (pdftotext, pdftoppm) not installed";
-        qt = std::make_unique<QtPrinterFactory>(tmp.path().toStdString());
+        qt = std::make_unique<ui::QtPrinterFactory>(tmp.path().toStdString());
         factoria = qt.get();
     }
     // Prints every record of the store in the all mode.
@@ -115,12 +115,12 @@ protected:
     }
     // A page tall enough for the report's 83 lines, so that only the report breaks pages.
     QString PdfAlto() {
-        const QString pdf = tmp.path() + "/alto.pdf";
+        QString pdf = tmp.path() + "/alto.pdf";
         qt->UsaPdf(pdf.toStdString(), QPageSize(QSizeF(297, 420), QPageSize::Millimeter),
                    QMarginsF(10, 10, 10, 10));
         return pdf;
     }
-    std::unique_ptr<QtPrinterFactory> qt;
+    std::unique_ptr<ui::QtPrinterFactory> qt;
 };
 
 std::vector<Fila> Muchas(int n) {

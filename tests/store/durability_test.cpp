@@ -44,6 +44,7 @@ struct LineaImport {
 };
 std::vector<LineaImport> LineasImport() {
     std::vector<LineaImport> r;
+    r.reserve(300);
     for (int j = 0; j < 300; ++j)
         r.push_back(j % 3 == 0 ? LineaImport{Frec(j / 3 + 1), "m" + std::to_string(j)}
                                : LineaImport{1000.0 + j, "a" + std::to_string(j)});
@@ -185,7 +186,7 @@ protected:
         ASSERT_EQ(m->NumFrec, int(ind.size() / 10)) << donde;
         for (int k = 1; k <= m->NumFrec; ++k) {
             double f;
-            std::memcpy(&f, ind.data() + (k - 1) * 10, 8);
+            std::memcpy(&f, ind.data() + std::size_t(k - 1) * 10, 8);
             EXPECT_EQ(m->TablaFrec[std::size_t(k)], f) << donde << " slot " << k;
         }
     }

@@ -50,7 +50,7 @@ void FaultyFileSystem::Vigila(const std::string& dir) {
     *this = FaultyFileSystem{};
     dir_ = dir;
     nombresDurables_ = Nombres();
-    for (const auto& [nombre, ino] : nombresDurables_) durable_[ino] = LeeFichero(dir + "/" + nombre);
+    for (const auto& [nombre, ino] : nombresDurables_) durable_[ino] = LeeFichero(dir + '/' += nombre);
 }
 
 void FaultyFileSystem::Arma(Falla falla, int n) {

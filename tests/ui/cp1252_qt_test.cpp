@@ -4,7 +4,7 @@
 
 #include <QStringDecoder>
 
-#include "store/cp1252.h"
+#include "ui/cp1252.h"
 #include "ui/texto.h"
 
 namespace vyr {

@@ -11,6 +11,7 @@
 #include "about/frm_acerca_de.h"
 #include "editor/frm_crea_modi.h"
 #include "ui/caja_multilinea.h"
+#include "ui/pantalla.h"
 #include "ui/qt_message_service.h"
 #include "windows_fixture.h"
 
@@ -215,10 +216,30 @@ TEST_F(MainWindowTest, AboutBoxShowsTitleAndVersionAndIsMadeAfreshEachTime) {
     for (QWidget* v : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<frmAcercaDe*>(v), nullptr);
 }
 
+TEST_F(MainWindowTest, TheCardsBlueFollowsTheDesktopTheme) {
+    Crea({});
+    const QPalette antes = QApplication::palette();
+    const auto texto = [&](QWidget* caja) { return caja->palette().color(QPalette::Text); };
+    EXPECT_EQ(texto(w->txtFicDescri), QColor(0, 0, 255));
+    QPalette oscura = antes;
+    oscura.setColor(QPalette::Base, QColor(30, 30, 30));
+    oscura.setColor(QPalette::Text, QColor(230, 230, 230));
+    QApplication::setPalette(oscura);
+    QCoreApplication::processEvents();  // the change reaches the widgets as posted events
+    for (QWidget* caja : {static_cast<QWidget*>(w->txtFicFrecu), static_cast<QWidget*>(w->txtFicObserva)}) {
+        EXPECT_EQ(caja->palette().color(QPalette::Base), QColor(30, 30, 30));
+        EXPECT_GE(ui::Contraste(texto(caja), QColor(30, 30, 30)), 4.5);
+        EXPECT_EQ(texto(caja).hslHue(), 240);
+    }
+    QApplication::setPalette(antes);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(texto(w->txtFicObserva), QColor(0, 0, 255));
+}
+
 TEST_F(MainWindowTest, AOneLineMessageStaysOnOneLine) {
     const QString texto =
         QString::fromUtf8(" La frecuencia-2 debe ser numérica y estar entre 0,001 y 900.000.000 KHz");
-    QtMessageService real;
+    ui::QtMessageService real;
     int alto = 0, lineas = 0;
     ASSERT_TRUE(EnModal<QMessageBox>(
         [&] { real.Muestra(texto.toStdString(), "VYR", ui::Botones::Ok, ui::Icono::Ninguno); },
