@@ -30,7 +30,7 @@ std::string Informe(const Conversion& c, const std::string& entrada, Formato a) 
         if (cortados > 0) {
             static constexpr const char* kCampos[] = {"Descripción", "Servicio", "Modo", "Fecha", "Observaciones"};
             std::string detalle;
-            for (int k = 0; k < 5; ++k)
+            for (std::size_t k = 0; k < n.cortados.size(); ++k)
                 if (n.cortados[k] > 0)
                     detalle += (detalle.empty() ? "" : ", ") + std::string(kCampos[k]) + " " +
                                std::to_string(n.cortados[k]);

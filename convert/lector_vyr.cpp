@@ -18,7 +18,7 @@ Lectura LeeVyr(std::string_view bytes) {
         RegDatos d;
         const std::string frecuencia = CortaLineaCsv(linea, d);
         // Leading spaces stay, as the store keeps them.
-        const auto texto = [&](const std::string& bytes) { return l.texto.Texto(QuitaEspaciosFinales(bytes), false); };
+        const auto texto = [&](const std::string& campo) { return l.texto.Texto(QuitaEspaciosFinales(campo), false); };
         Fila f{n, textos::Linea(n), {}};
         f.campos = {{"Frecuencia", texto(frecuencia)},
                     {"Descripción", texto(d.Descripcion.Texto())},

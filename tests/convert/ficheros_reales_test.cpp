@@ -187,8 +187,8 @@ TEST_P(Reales, ThroughTheReceiversAndBack) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ficheros, Reales, ::testing::ValuesIn(kReales), [](const auto& info) {
-    std::string n = info.param.fichero;
+INSTANTIATE_TEST_SUITE_P(Ficheros, Reales, ::testing::ValuesIn(kReales), [](const auto& prueba) {
+    std::string n = prueba.param.fichero;
     n = n.substr(0, n.find('.'));
     for (char& c : n)
         if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
