@@ -117,13 +117,14 @@ RegDatos AjustaRegistro(const Registro& r, const QStringList& otrosNombres, Recu
         const std::string t = ACp1252(n, rt);
         if (t.empty() || std::find(puestos.begin(), puestos.end(), t) != puestos.end()) continue;
         puestos.push_back(t);
-        const std::string con = obs.empty() ? t : obs + " / " + t;
-        if (lleno || con.size() > 230) {
+        const std::size_t tam = obs.empty() ? t.size() : obs.size() + 3 + t.size();
+        if (lleno || tam > 230) {
             lleno = true;
             ++c.nombresSinSitio;
             continue;
         }
-        obs = con;
+        if (!obs.empty()) obs += " / ";
+        obs += t;
         c.texto += rt;
     }
     d.Observaciones.Asigna(obs);

@@ -56,7 +56,7 @@ QString Duplex(const Fila& f) {
 }
 
 QString Tono(const Fila& f) {
-    const QString t = f.Valor("Tone");
+    QString t = f.Valor("Tone");
     const auto hz = [&](const char* campo) {
         const auto c = Cantidad(f.Valor(campo));
         return c ? *c + " Hz" : f.Valor(campo);
