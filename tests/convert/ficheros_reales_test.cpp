@@ -95,6 +95,8 @@ const FicheroReal kReales[] = {
      {{"Caracteres transliterados", 0}}},
 };
 
+void PrintTo(const FicheroReal& f, std::ostream* os) { *os << f.fichero; }
+
 class Reales : public ::testing::TestWithParam<FicheroReal> {};
 
 TEST_P(Reales, ConvertedCountedAndImportedByTheStore) {
