@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "store/busca_igual.h"
 #include "store/csv.h"
 #include "store/modulo.h"
 #include "store/store_messages.h"
@@ -127,17 +128,7 @@ void Modulo::BuscaFrecuencia() {
 }
 
 int Modulo::PrimeraIgual(double valor, int desde) const {
-    // Four slots a test, without branches inside, so the compiler can use
-    // vector compares; the first equal slot still wins.
-    const double* t = TablaFrec.data();
-    const int n = NumFrec + 1;  // slots 0..NumFrec
-    int s = desde;
-    for (; s + 4 <= n; s += 4) {
-        if ((t[s] == valor) | (t[s + 1] == valor) | (t[s + 2] == valor) | (t[s + 3] == valor)) break;
-    }
-    for (; s < n; ++s)
-        if (t[s] == valor) return s;
-    return 0;
+    return BuscaIgual(TablaFrec.data(), desde, NumFrec + 1, valor);  // slots 0..NumFrec
 }
 
 }  // namespace vyr
