@@ -152,32 +152,62 @@ bool Modulo::RecuperarDatos() {
     // program a first part of the file.
     Cambio c(fs_, indicefd_);
     Pasos paso;
-    auto escribe = [&](Fichero f, std::int64_t pos, std::size_t n, const std::string& antes, const void* bytes) {
-        const int fd = f == Fichero::Datos ? datosfd_ : indicefd_;
-        const std::string_view viejos =
-            pos < std::int64_t(antes.size()) ? std::string_view(antes).substr(std::size_t(pos)) : std::string_view();
+    // Writes that continue each other in the same file, in line order, go out
+    // as one: a write call costs more than the bytes of a record. The run of
+    // a file never outgrows the file's 5,000 records.
+    struct Tanda {
+        Fichero f = Fichero::Datos;
+        std::int64_t pos = 0;
+        std::string bytes;
+    } tanda;
+    tanda.bytes.reserve(std::size_t{kMaxFrecuencias} * kLongDatos);  // untouched pages cost nothing
+    auto suelta = [&] {
+        if (tanda.bytes.empty() || paso.err != 0) return paso.err == 0;
+        const int fd = tanda.f == Fichero::Datos ? datosfd_ : indicefd_;
+        const std::string& antes = tanda.f == Fichero::Datos ? datosAntes : indiceAntes;
+        const std::string_view viejos = tanda.pos < std::int64_t(antes.size())
+                                            ? std::string_view(antes).substr(std::size_t(tanda.pos))
+                                            : std::string_view();
         Cambio::Region r = 0;
-        return paso(f, true, c.Guarda(fd, pos, n, viejos, r)) && paso(f, false, c.Escribe(r, bytes));
+        paso(tanda.f, true, c.Guarda(fd, tanda.pos, tanda.bytes.size(), viejos, r)) &&
+            paso(tanda.f, false, c.Escribe(r, tanda.bytes.data()));
+        tanda.bytes.clear();
+        return paso.err == 0;
+    };
+    auto escribe = [&](Fichero f, std::int64_t pos, std::size_t n, const void* bytes) {
+        if (!tanda.bytes.empty() && (tanda.f != f || tanda.pos + std::int64_t(tanda.bytes.size()) != pos) &&
+            !suelta())
+            return false;
+        if (tanda.bytes.empty()) {
+            tanda.f = f;
+            tanda.pos = pos;
+        }
+        tanda.bytes.append(static_cast<const char*>(bytes), n);
+        return true;
+    };
+    auto sincroniza = [&](Fichero f) {
+        if (suelta()) paso(f, false, c.Sincroniza(f == Fichero::Datos ? datosfd_ : indicefd_));
     };
     bool altas = false, modificaciones = false;
     for (const Aplicacion& a : lineas) {
         if (!a.alta) continue;
         altas = true;
-        if (!escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, datosAntes, Registro(a.linea).data())) break;
+        if (!escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, Registro(a.linea).data())) break;
     }
-    if (altas && paso.err == 0) paso(Fichero::Datos, false, c.Sincroniza(datosfd_));
+    if (altas) sincroniza(Fichero::Datos);
     for (const Aplicacion& a : lineas) {
         if (paso.err != 0) break;
         if (a.alta) {
             const auto e = BytesIndice(RegIndice{a.frecuencia, a.reg});
-            escribe(Fichero::Indice, PosIndice(a.slot), kLongIndice, indiceAntes, e.data());
+            escribe(Fichero::Indice, PosIndice(a.slot), kLongIndice, e.data());
         } else {
             modificaciones = true;
-            escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, datosAntes, Registro(a.linea).data());
+            escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, Registro(a.linea).data());
         }
     }
-    if (modificaciones && paso.err == 0) paso(Fichero::Datos, false, c.Sincroniza(datosfd_));
-    if (altas && paso.err == 0) paso(Fichero::Indice, false, c.Sincroniza(indicefd_));
+    suelta();
+    if (modificaciones) sincroniza(Fichero::Datos);
+    if (altas) sincroniza(Fichero::Indice);
     if (paso.err != 0) {
         TablaFrec = tablasAntes->first;
         TablaReg = tablasAntes->second;
