@@ -2,6 +2,7 @@
 // A text field of fixed width: always exactly N bytes, cut or space-padded.
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -17,8 +18,9 @@ public:
 
     void Asigna(std::string_view texto) {
         const std::size_t n = texto.size() < N ? texto.size() : N;
-        for (std::size_t i = 0; i < n; ++i) bytes_[i] = texto[i];
-        for (std::size_t i = n; i < N; ++i) bytes_[i] = ' ';
+        // memcpy and memset: a loop a byte at a time is most of an import.
+        if (n > 0) std::memcpy(bytes_.data(), texto.data(), n);
+        std::memset(bytes_.data() + n, ' ', N - n);
     }
     // All N characters, trailing spaces included.
     std::string Texto() const { return std::string(bytes_.data(), N); }

@@ -39,7 +39,11 @@ RegIndice IndiceDeBytes(const unsigned char* b) {
 }
 
 std::array<unsigned char, kLongDatos> BytesDatos(const RegDatos& r) {
-    std::array<unsigned char, kLongDatos> b{};
+    // Every byte is copied below: no zeroing first.
+    static_assert(decltype(r.Descripcion)::Ancho + decltype(r.Servicio)::Ancho + decltype(r.Modo)::Ancho +
+                      decltype(r.Fecha)::Ancho + decltype(r.Observaciones)::Ancho ==
+                  kLongDatos);
+    std::array<unsigned char, kLongDatos> b;
     unsigned char* p = b.data();
     Copia(p, r.Descripcion);
     Copia(p, r.Servicio);
