@@ -160,6 +160,12 @@ std::vector<Fila> Ediciones(int veces) {
               "add");
     };
     const auto slotDe = [&](int n) { return 1 + (n * 37) % 5000; };
+    // The next run's slot, freed untimed.
+    const auto liberaHueco = [&] {
+        ++vuelta;
+        m->FrecActual = m->TablaFrec[std::size_t(slotDe(vuelta))];
+        m->BorraRegistro();
+    };
     const auto escribeSuelo = [&](bool entradaPrimero, int slot) {
         char r[300] = {}, e[10] = {};
         const std::int64_t pr = std::int64_t(slot - 1) * 300, pe = std::int64_t(slot - 1) * 10;
@@ -178,12 +184,7 @@ std::vector<Fila> Ediciones(int veces) {
                          Cronometra([&] { sql.base->Alta(Nueva(vuelta), RegistroRealista(vuelta)); })};
     filas.push_back(Compara(
         "durable add of a new record (2 files, 2 syncs)", {1.5, 1.6}, veces,
-        {[&] {
-             ++vuelta;
-             m->FrecActual = m->TablaFrec[std::size_t(slotDe(vuelta))];
-             m->BorraRegistro();
-         },
-         Cronometra([&] { alta(Nueva(vuelta), RegistroRealista(vuelta)); })},
+        {liberaHueco, Cronometra([&] { alta(Nueva(vuelta), RegistroRealista(vuelta)); })},
         {{}, Cronometra([&] { escribeSuelo(false, slotDe(vuelta)); })}, &altaSql));
 
     // Rewrites one stored record with texts that alternate.
@@ -216,10 +217,7 @@ std::vector<Fila> Ediciones(int veces) {
     filas.push_back(Compara(
         "durable delete of a record (2 files, 2 syncs)", {1.5, 1.6}, veces,
         {[&] {
-             // The index is full: a slot is freed first.
-             ++vuelta;
-             m->FrecActual = m->TablaFrec[std::size_t(slotDe(vuelta))];
-             m->BorraRegistro();
+             liberaHueco();  // the index is full
              alta(Nueva(100000 + vuelta), RegistroRealista(vuelta));
          },
          Cronometra([&] {

@@ -118,8 +118,13 @@ std::string CortaLineaCsv(std::string_view linea, RegDatos& d) {
     d.Servicio.Asigna(campo());
     d.Modo.Asigna(campo());
     const std::string_view fecha = campo();
-    if (fecha.size() == 5) d.Fecha.Asigna("0" + std::string(fecha));  // a date that lost its leading zero
-    else d.Fecha.Asigna(fecha);
+    if (fecha.size() == 5) {  // a date that lost its leading zero
+        char seis[6] = {'0'};
+        std::memcpy(seis + 1, fecha.data(), 5);
+        d.Fecha.Asigna(std::string_view(seis, 6));
+    } else {
+        d.Fecha.Asigna(fecha);
+    }
     d.Observaciones.Asigna(campo());
     return frecuencia;
 }

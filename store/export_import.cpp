@@ -226,8 +226,8 @@ bool Modulo::RecuperarDatos() {
     if (altas) CambioIndice = true;
 
     std::string texto = textos::kRecuperados;
-    if (llenas > 0) texto += "\n" + textos::NoAnadidas(llenas);
-    if (danadas > 0) texto += "\n" + textos::NoAplicadas(danadas);
+    if (llenas > 0) texto.append("\n").append(textos::NoAnadidas(llenas));
+    if (danadas > 0) texto.append("\n").append(textos::NoAplicadas(danadas));
     mensajes_.Muestra(texto, textos::kTituloSalvar, ui::Botones::Ok, ui::Icono::Ninguno);
     return true;
 }

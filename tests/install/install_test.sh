@@ -13,13 +13,8 @@ if [ $# -ne 2 ]; then
 fi
 build=$1
 src=$2
-for t in Xvfb xdotool; do
-  if ! command -v "$t" >/dev/null; then
-    echo "SKIPPED: $t is not installed (Debian: xvfb, xdotool)"
-    exit 77
-  fi
-done
 . "$src/scripts/x-session"
+x_need_tools
 tmp=$(mktemp -d)
 trap 'x_stop; rm -rf "$tmp"' EXIT
 x_start "$tmp/xvfb.log" || { echo "FAIL: Xvfb did not start: $(cat "$tmp/xvfb.log")"; exit 1; }
