@@ -68,8 +68,8 @@ struct Aplicacion {
     std::string_view linea;
 };
 
-std::array<unsigned char, kLongDatos> Registro(std::string_view linea) {
-    RegDatos d;
+// d: scratch space, every byte of it overwritten.
+std::array<unsigned char, kLongDatos> Registro(std::string_view linea, RegDatos& d) {
     CortaLineaCsv(linea, d);
     return BytesDatos(d);
 }
@@ -108,6 +108,7 @@ bool Modulo::RecuperarDatos() {
 
     int llenas = 0, danadas = 0;
     std::vector<Aplicacion> lineas;
+    lineas.reserve(std::size_t{kMaxFrecuencias});  // a full list without regrowing
     // BuscaFrecuencia's answer for every line without its scan: the lowest
     // slot of each value. Only positive values are looked up, and for them
     // equal binary64 values are equal bits.
@@ -159,7 +160,7 @@ bool Modulo::RecuperarDatos() {
     // yet; then, line by line, the rewritten records and the new entries. A
     // crash leaves each line applied whole or not at all, and a killed
     // program a first part of the file.
-    Cambio c(fs_, indicefd_);
+    Cambio c(fs_, indicefd_);  // keeps views of datosAntes and indiceAntes, which outlive it
     Pasos paso;
     // Writes that continue each other in the same file, in line order, go out
     // as one: a write call costs more than the bytes of a record. The run of
@@ -198,10 +199,11 @@ bool Modulo::RecuperarDatos() {
         if (suelta()) paso(f, false, c.Sincroniza(f == Fichero::Datos ? datosfd_ : indicefd_));
     };
     bool altas = false, modificaciones = false;
+    RegDatos corte;
     for (const Aplicacion& a : lineas) {
         if (!a.alta) continue;
         altas = true;
-        if (!escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, Registro(a.linea).data())) break;
+        if (!escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, Registro(a.linea, corte).data())) break;
     }
     if (altas) sincroniza(Fichero::Datos);
     for (const Aplicacion& a : lineas) {
@@ -211,7 +213,7 @@ bool Modulo::RecuperarDatos() {
             escribe(Fichero::Indice, PosIndice(a.slot), kLongIndice, e.data());
         } else {
             modificaciones = true;
-            escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, Registro(a.linea).data());
+            escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, Registro(a.linea, corte).data());
         }
     }
     suelta();
