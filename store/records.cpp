@@ -29,19 +29,6 @@ std::array<unsigned char, kLongIndice> BytesIndice(const RegIndice& r) {
     return b;
 }
 
-RegIndice IndiceDeBytes(const unsigned char* b) {
-    std::uint64_t bits = 0;
-    // The file is little-endian: on such a processor one load, which start-up
-    // does 5,000 times.
-    if constexpr (std::endian::native == std::endian::little) std::memcpy(&bits, b, 8);
-    else
-        for (int i = 7; i >= 0; --i) bits = (bits << 8) | b[i];
-    RegIndice r;
-    r.Frecuencia = std::bit_cast<double>(bits);
-    r.NumReg = static_cast<std::int16_t>(static_cast<std::uint16_t>(b[8] | (b[9] << 8)));
-    return r;
-}
-
 std::array<unsigned char, kLongDatos> BytesDatos(const RegDatos& r) {
     // Every byte is copied below: no zeroing first.
     static_assert(decltype(r.Descripcion)::Ancho + decltype(r.Servicio)::Ancho + decltype(r.Modo)::Ancho +

@@ -1,7 +1,6 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
-#include <vector>
 
 #include "store/busca_igual.h"
 #include "store/csv.h"
@@ -52,19 +51,19 @@ bool Modulo::Arranca() {
 }
 
 int Modulo::LeeTablas(Tablas& t, std::int16_t& num) {
-    t.first.fill(0.0);
-    t.second.fill(0);
     num = 0;
     std::int64_t tam = 0;
     if (const int err = fs_.Size(indicefd_, tam); err != 0) return err;
     const std::int64_t enteras = tam / LongRegIndice;
     if (enteras > kMaxFrecuencias) return EOVERFLOW;
-    std::vector<unsigned char> b(static_cast<std::size_t>(enteras) * kLongIndice);
+    // Not zeroed first: the read fills what is used.
+    const std::size_t largo = static_cast<std::size_t>(enteras) * kLongIndice;
+    const auto b = std::make_unique_for_overwrite<unsigned char[]>(largo);
     std::size_t leido = 0;
-    if (const int err = fs_.ReadAt(indicefd_, b.data(), b.size(), 0, leido); err != 0) return err;
+    if (const int err = fs_.ReadAt(indicefd_, b.get(), largo, 0, leido); err != 0) return err;
     const auto cuantas = static_cast<int>(leido / kLongIndice);
     for (int k = 1; k <= cuantas; ++k) {
-        const RegIndice e = IndiceDeBytes(b.data() + std::size_t(k - 1) * kLongIndice);
+        const RegIndice e = IndiceDeBytes(b.get() + std::size_t(k - 1) * kLongIndice);
         t.first[std::size_t(k)] = e.Frecuencia;
         t.second[std::size_t(k)] = e.NumReg;
     }
