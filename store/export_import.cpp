@@ -1,6 +1,7 @@
 #include <fcntl.h>
 
 #include <bit>
+#include <cstring>
 #include <cstdint>
 #include <memory>
 #include <memory_resource>
@@ -67,12 +68,6 @@ struct Aplicacion {
     double frecuencia;
     std::string_view linea;
 };
-
-// d: scratch space, every byte of it overwritten.
-std::array<unsigned char, kLongDatos> Registro(std::string_view linea, RegDatos& d) {
-    CortaLineaCsv(linea, d);
-    return BytesDatos(d);
-}
 
 }  // namespace
 
@@ -163,57 +158,62 @@ bool Modulo::RecuperarDatos() {
     Cambio c(fs_, indicefd_);  // keeps views of datosAntes and indiceAntes, which outlive it
     Pasos paso;
     // Writes that continue each other in the same file, in line order, go out
-    // as one: a write call costs more than the bytes of a record. The run of
-    // a file never outgrows the file's 5,000 records.
+    // as one: a write call costs more than the bytes of a record. Records are
+    // cut straight into the run. A run of a file is at most the file's 5,000
+    // records long.
+    constexpr std::size_t kMaxTanda = std::size_t{kMaxFrecuencias} * kLongDatos;
     struct Tanda {
         Fichero f = Fichero::Datos;
         std::int64_t pos = 0;
-        std::string bytes;
+        std::size_t n = 0;
+        std::unique_ptr<char[]> bytes = std::make_unique_for_overwrite<char[]>(kMaxTanda);
     } tanda;
-    tanda.bytes.reserve(std::size_t{kMaxFrecuencias} * kLongDatos);  // untouched pages cost nothing
     auto suelta = [&] {
-        if (tanda.bytes.empty() || paso.err != 0) return paso.err == 0;
+        if (tanda.n == 0 || paso.err != 0) return paso.err == 0;
         const int fd = tanda.f == Fichero::Datos ? datosfd_ : indicefd_;
         const std::string& antes = tanda.f == Fichero::Datos ? datosAntes : indiceAntes;
         const std::string_view viejos = tanda.pos < std::int64_t(antes.size())
                                             ? std::string_view(antes).substr(std::size_t(tanda.pos))
                                             : std::string_view();
         Cambio::Region r = 0;
-        paso(tanda.f, true, c.Guarda(fd, tanda.pos, tanda.bytes.size(), viejos, r)) &&
-            paso(tanda.f, false, c.Escribe(r, tanda.bytes.data()));
-        tanda.bytes.clear();
+        paso(tanda.f, true, c.Guarda(fd, tanda.pos, tanda.n, viejos, r)) &&
+            paso(tanda.f, false, c.Escribe(r, tanda.bytes.get()));
+        tanda.n = 0;
         return paso.err == 0;
     };
-    auto escribe = [&](Fichero f, std::int64_t pos, std::size_t n, const void* bytes) {
-        if (!tanda.bytes.empty() && (tanda.f != f || tanda.pos + std::int64_t(tanda.bytes.size()) != pos) &&
+    // Room for n bytes at pos of f; null when an earlier run failed to go out.
+    auto hueco = [&](Fichero f, std::int64_t pos, std::size_t n) -> char* {
+        if (tanda.n > 0 && (tanda.f != f || tanda.pos + std::int64_t(tanda.n) != pos || tanda.n + n > kMaxTanda) &&
             !suelta())
-            return false;
-        if (tanda.bytes.empty()) {
+            return nullptr;
+        if (tanda.n == 0) {
             tanda.f = f;
             tanda.pos = pos;
         }
-        tanda.bytes.append(static_cast<const char*>(bytes), n);
-        return true;
+        char* p = tanda.bytes.get() + tanda.n;
+        tanda.n += n;
+        return p;
     };
     auto sincroniza = [&](Fichero f) {
         if (suelta()) paso(f, false, c.Sincroniza(f == Fichero::Datos ? datosfd_ : indicefd_));
     };
     bool altas = false, modificaciones = false;
-    RegDatos corte;
     for (const Aplicacion& a : lineas) {
         if (!a.alta) continue;
         altas = true;
-        if (!escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, Registro(a.linea, corte).data())) break;
+        char* p = hueco(Fichero::Datos, PosDatos(a.reg), kLongDatos);
+        if (!p) break;
+        CortaLineaCsv(a.linea, p);
     }
     if (altas) sincroniza(Fichero::Datos);
     for (const Aplicacion& a : lineas) {
         if (paso.err != 0) break;
         if (a.alta) {
             const auto e = BytesIndice(RegIndice{a.frecuencia, a.reg});
-            escribe(Fichero::Indice, PosIndice(a.slot), kLongIndice, e.data());
+            if (char* p = hueco(Fichero::Indice, PosIndice(a.slot), kLongIndice)) std::memcpy(p, e.data(), e.size());
         } else {
             modificaciones = true;
-            escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, Registro(a.linea, corte).data());
+            if (char* p = hueco(Fichero::Datos, PosDatos(a.reg), kLongDatos)) CortaLineaCsv(a.linea, p);
         }
     }
     suelta();

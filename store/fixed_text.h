@@ -8,6 +8,14 @@
 
 namespace vyr {
 
+// n bytes at d: the text, cut to n or padded with spaces. memcpy and memset:
+// a loop a byte at a time is most of an import.
+inline void AsignaAncho(char* d, std::size_t n, std::string_view texto) {
+    const std::size_t k = texto.size() < n ? texto.size() : n;
+    if (k > 0) std::memcpy(d, texto.data(), k);
+    std::memset(d + k, ' ', n - k);
+}
+
 template <std::size_t N>
 class FixedText {
 public:
@@ -16,12 +24,7 @@ public:
     FixedText() { bytes_.fill(' '); }
     explicit FixedText(std::string_view texto) { Asigna(texto); }
 
-    void Asigna(std::string_view texto) {
-        const std::size_t n = texto.size() < N ? texto.size() : N;
-        // memcpy and memset: a loop a byte at a time is most of an import.
-        if (n > 0) std::memcpy(bytes_.data(), texto.data(), n);
-        std::memset(bytes_.data() + n, ' ', N - n);
-    }
+    void Asigna(std::string_view texto) { AsignaAncho(bytes_.data(), N, texto); }
     // All N characters, trailing spaces included.
     std::string Texto() const { return std::string(bytes_.data(), N); }
     // Without trailing spaces (what the CSV line and the editor hand-over use).
