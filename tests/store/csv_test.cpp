@@ -51,6 +51,11 @@ TEST(Csv, LineCutting) {
         EXPECT_EQ(d.Modo.SinEspaciosFinales(), c.m) << c.linea;
         EXPECT_EQ(d.Fecha.SinEspaciosFinales(), c.f) << c.linea;
         EXPECT_EQ(d.Observaciones.SinEspaciosFinales(), c.o) << c.linea;
+        // Straight into a record's bytes, as the import writes them; the
+        // buffer starts full of something else.
+        std::string bytes(kLongDatos, '#');
+        EXPECT_EQ(CortaLineaCsv(c.linea, bytes.data()), c.frec) << c.linea;
+        EXPECT_EQ(bytes, Registro(c.d, c.s, c.m, c.f, c.o)) << c.linea;
     }
 }
 
