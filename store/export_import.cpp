@@ -72,7 +72,7 @@ struct Aplicacion {
 }  // namespace
 
 bool Modulo::RecuperarDatos() {
-    std::string contenido;
+    Leido contenido;
     {
         int fd = -1;
         int err = fs_.OpenAt(dirfd_, kFicheroCsv, O_RDONLY, fd);
@@ -88,7 +88,7 @@ bool Modulo::RecuperarDatos() {
     }
     if (Bloqueado()) return false;
     // Both files as they are: the bytes each write replaces, read once.
-    std::string datosAntes, indiceAntes;
+    Leido datosAntes, indiceAntes;
     if (const int err = LeeTodo(fs_, datosfd_, datosAntes); err != 0) {
         AvisaLectura(Fichero::Datos, err);
         return false;
@@ -118,7 +118,7 @@ bool Modulo::RecuperarDatos() {
     int libre = 1;
     std::string_view ultima;  // its fields are left in BufDatos, as cutting each line would
     bool alguna = false;
-    RecorreLineas(contenido, [&](std::string_view linea) {
+    RecorreLineas(contenido.Vista(), [&](std::string_view linea) {
         ultima = linea;
         alguna = true;
         // Only the frequency decides; the fields are cut once, when written.
@@ -171,10 +171,9 @@ bool Modulo::RecuperarDatos() {
     auto suelta = [&] {
         if (tanda.n == 0 || paso.err != 0) return paso.err == 0;
         const int fd = tanda.f == Fichero::Datos ? datosfd_ : indicefd_;
-        const std::string& antes = tanda.f == Fichero::Datos ? datosAntes : indiceAntes;
-        const std::string_view viejos = tanda.pos < std::int64_t(antes.size())
-                                            ? std::string_view(antes).substr(std::size_t(tanda.pos))
-                                            : std::string_view();
+        const std::string_view antes = (tanda.f == Fichero::Datos ? datosAntes : indiceAntes).Vista();
+        const std::string_view viejos =
+            tanda.pos < std::int64_t(antes.size()) ? antes.substr(std::size_t(tanda.pos)) : std::string_view();
         Cambio::Region r = 0;
         paso(tanda.f, true, c.Guarda(fd, tanda.pos, tanda.n, viejos, r)) &&
             paso(tanda.f, false, c.Escribe(r, tanda.bytes.get()));

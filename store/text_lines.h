@@ -1,6 +1,7 @@
 #pragma once
 // Reading a whole small text file, and walking its lines.
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -8,7 +9,16 @@
 
 namespace vyr {
 
+// A whole file's bytes in a buffer that is not zeroed before the read fills
+// it: an import reads a list and the data file, 1.5 MB each.
+struct Leido {
+    std::unique_ptr<char[]> bytes;
+    std::size_t n = 0;
+    std::string_view Vista() const { return {bytes.get(), n}; }
+};
+
 // 0 or errno.
+int LeeTodo(FileSystem& fs, int fd, Leido& contenido);
 int LeeTodo(FileSystem& fs, int fd, std::string& contenido);
 
 // Calls f for each line without its end. CR LF, a lone CR and a lone LF all
