@@ -41,9 +41,9 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(Icono());
 
     const std::string carpeta = QFile::encodeName(QDir::currentPath()).toStdString();
-    QtMessageService mensajes;
-    QtClock reloj;
-    QtPrinterFactory impresoras(carpeta);
+    vyr::ui::QtMessageService mensajes;
+    vyr::ui::QtClock reloj;
+    vyr::ui::QtPrinterFactory impresoras(carpeta);
     const vyr::ui::Entorno entorno{mensajes, reloj, impresoras};
 
     vyr::Modulo modulo(carpeta, mensajes);

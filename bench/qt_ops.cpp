@@ -94,7 +94,7 @@ std::vector<Fila> MideVentanas(int veces) {
     Almacen a = CreaAlmacen(5000, false);
     Callado callado;
     Reloj reloj;
-    QtPrinterFactory impresoras(a.carpeta);
+    ui::QtPrinterFactory impresoras(a.carpeta);
     const std::string pdf = a.carpeta + "/bench.pdf";
     impresoras.UsaPdf(pdf, QPageSize(QPageSize::A4), QMarginsF(10, 10, 10, 10));
     ui::Entorno entorno{callado, reloj, impresoras};

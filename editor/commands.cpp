@@ -4,7 +4,7 @@
 #include "editor/frm_crea_modi.h"
 #include "editor/textos_editor.h"
 #include "main_window/frequency_text.h"
-#include "main_window/frm_vyrw.h"
+#include "ui/ficha.h"
 #include "ui/caja_multilinea.h"
 #include "ui/texto.h"
 
@@ -45,11 +45,6 @@ void frmCreaModi::cmdCMBorrar_Click() {
 void frmCreaModi::cmdCMSalir_Click() { DevuelveYCierra(); }
 
 void frmCreaModi::DevuelveYCierra() {
-    principal_.txtFicFrecu->setText(txtCMFrecu->text());
-    principal_.txtFicDescri->setText(txtCMDescri->text());
-    principal_.txtFicServi->setText(txtCMServi->text());
-    principal_.txtFicModo->setText(txtCMModo->text());
-    principal_.txtFicFecha->setText(txtCMFecha->text());
-    principal_.txtFicObserva->setText(txtCMObserva->text());
+    vyr::ui::CopiaFicha(propia_, tarjeta_);
     emit descarga();
 }

@@ -10,8 +10,10 @@
 #include "editor/textos_editor.h"
 #include "ui/accesible.h"
 #include "ui/caja_multilinea.h"
+#include "ui/cajas.h"
 #include "ui/controles.h"
 #include "ui/ficha.h"
+#include "ui/pantalla.h"
 #include "ui/twips.h"
 
 namespace t = vyr::textos_editor;
@@ -19,8 +21,8 @@ using vyr::ui::Control;
 using vyr::ui::RectTwips;
 using vyr::ui::Verdana;
 
-frmCreaModi::frmCreaModi(vyr::Modulo& m, const vyr::ui::Entorno& e, frmVYRw& principal)
-    : QDialog(nullptr), m_(m), e_(e), principal_(principal) {
+frmCreaModi::frmCreaModi(vyr::Modulo& m, const vyr::ui::Entorno& e, const vyr::ui::Ficha& tarjeta)
+    : QDialog(nullptr), m_(m), e_(e), tarjeta_(tarjeta) {
     setObjectName(QStringLiteral("frmCreaModi"));
     vyr::ui::Titula(this, QString::fromUtf8(t::kTitulo));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -33,7 +35,8 @@ frmCreaModi::frmCreaModi(vyr::Modulo& m, const vyr::ui::Entorno& e, frmVYRw& pri
 
 void frmCreaModi::CreaControles() {
     const auto u = [](const char* s) { return QString::fromUtf8(s); };
-    const vyr::ui::Ficha f = vyr::ui::CreaFicha(this, {"CM", 480, 1575, false});
+    propia_ = vyr::ui::CreaFicha(this, {"CM", 480, 1575, false});
+    const vyr::ui::Ficha& f = propia_;
     Label4 = f.Label4;
     txtCMFrecu = f.frecu;
     Label5 = f.Label5;
@@ -47,18 +50,14 @@ void frmCreaModi::CreaControles() {
     cmdCMActFecha = f.actFecha;
     Label9 = f.Label9;
     txtCMObserva = f.observa;
-    cmdCMBorrar = Control<QPushButton>(this, "cmdCMBorrar", RectTwips(360, 3000, 975, 375),
+    cmdCMBorrar = Control<vyr::ui::Boton>(this, "cmdCMBorrar", RectTwips(360, 3000, 975, 375),
                                        vyr::ui::FuenteDefecto());
     cmdCMBorrar->setText(u(t::kBorrar));
-    cmdCMGraba = Control<QPushButton>(this, "cmdCMGraba", RectTwips(3600, 3000, 975, 375), Verdana(8.25));
+    cmdCMGraba = Control<vyr::ui::Boton>(this, "cmdCMGraba", RectTwips(3600, 3000, 975, 375), Verdana(8.25));
     cmdCMGraba->setText(u(t::kGuardar));
-    cmdCMSalir = Control<QPushButton>(this, "cmdCMSalir", RectTwips(7200, 3000, 975, 375),
+    cmdCMSalir = Control<vyr::ui::Boton>(this, "cmdCMSalir", RectTwips(7200, 3000, 975, 375),
                                       vyr::ui::FuenteDefecto());
     cmdCMSalir->setText(u(t::kSalir));
-    for (QPushButton* b : {cmdCMActFecha, cmdCMBorrar, cmdCMGraba, cmdCMSalir}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
 
     QWidget* const orden[] = {txtCMDescri, txtCMServi,  txtCMModo,   cmdCMActFecha,
                               txtCMObserva, cmdCMGraba, cmdCMSalir,  cmdCMBorrar,
@@ -77,7 +76,9 @@ void frmCreaModi::CreaControles() {
 
 void frmCreaModi::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (!e->spontaneous()) txtCMDescri->setFocus();
+    if (e->spontaneous()) return;
+    vyr::ui::EncajaEnPantalla(this);
+    txtCMDescri->setFocus();
 }
 
 bool frmCreaModi::eventFilter(QObject* o, QEvent* e) {

@@ -5,11 +5,11 @@
 
 #include "store/modulo.h"
 #include "ui/entorno.h"
+#include "ui/ficha.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class frmVYRw;
 namespace vyr::ui {
 class CajaMultilinea;
 }
@@ -17,8 +17,8 @@ class CajaMultilinea;
 class frmCreaModi : public QDialog {
     Q_OBJECT
 public:
-    // The copy-back writes the card boxes of principal.
-    frmCreaModi(vyr::Modulo& m, const vyr::ui::Entorno& e, frmVYRw& principal);
+    // The copy-back writes the boxes of tarjeta, the main window's card.
+    frmCreaModi(vyr::Modulo& m, const vyr::ui::Entorno& e, const vyr::ui::Ficha& tarjeta);
 
     QLabel* Label4;
     QLineEdit* txtCMFrecu;
@@ -58,7 +58,7 @@ private:
 
     vyr::Modulo& m_;
     vyr::ui::Entorno e_;
-    frmVYRw& principal_;
+    vyr::ui::Ficha propia_{}, tarjeta_;
 };
 
 namespace vyr::editor {

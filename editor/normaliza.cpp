@@ -1,6 +1,5 @@
 // What a field box does to its text when the focus leaves it.
 #include <QLineEdit>
-#include <QLocale>
 
 #include "editor/frm_crea_modi.h"
 #include "ui/caja_multilinea.h"
@@ -46,7 +45,7 @@ void frmCreaModi::Normaliza(QObject* caja) {
     } else if (linea == txtCMServi) {
         texto = vyr::editor::BuscaServicios(m_.Servicios, Normalizado(texto, "-", 18));
     } else if (linea == txtCMModo) {
-        texto = QLocale().toUpper(Normalizado(texto, "-", 6));
+        texto = vyr::ui::Mayusculas(Normalizado(texto, "-", 6));
     } else if (linea == txtCMFecha) {
         texto = Normalizado(texto, "-", 6);
     }

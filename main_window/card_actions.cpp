@@ -28,7 +28,7 @@ void frmVYRw::cmdFicActFecha_Click() {
         m_.FrecActual = vyr::LecturaPantalla(vyr::ui::ACp1252(txtFicFrecu->text()));
         m_.BuscaFrecuencia();
         if (m_.PosFrec >= 1) {
-            const int n = m_.TablaReg[m_.PosFrec];
+            const int n = m_.RegistroDe(m_.PosFrec);
             bool hecho = m_.LeeDatos(n);
             if (hecho) {
                 m_.BufDatos.Fecha.Asigna(vyr::ui::ACp1252(txtFicFecha->text()));

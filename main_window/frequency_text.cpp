@@ -130,10 +130,11 @@ std::string TextoPantalla(double v) {
     frac.resize(6, '0');
     if (sube) {
         std::string todo = entero + frac;
-        int k = static_cast<int>(todo.size()) - 1;
-        while (k >= 0 && todo[k] == '9') todo[k--] = '0';
-        if (k < 0) todo.insert(todo.begin(), '1');
-        else ++todo[k];
+        // The carry runs left over the nines.
+        std::size_t k = todo.size();
+        while (k > 0 && todo[k - 1] == '9') todo[--k] = '0';
+        if (k == 0) todo.insert(todo.begin(), '1');
+        else ++todo[k - 1];
         entero = todo.substr(0, todo.size() - 6);
         frac = todo.substr(todo.size() - 6);
     }

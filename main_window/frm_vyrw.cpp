@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "about/frm_acerca_de.h"
 #include "editor/frm_crea_modi.h"
@@ -16,8 +17,10 @@
 #include "query/frm_consultar.h"
 #include "ui/accesible.h"
 #include "ui/caja_multilinea.h"
+#include "ui/cajas.h"
 #include "ui/controles.h"
 #include "ui/ficha.h"
+#include "ui/pantalla.h"
 #include "ui/twips.h"
 
 namespace t = vyr::textos_principal;
@@ -31,8 +34,9 @@ QString U(const char* s) { return QString::fromUtf8(s); }
 
 template <class W>
 void TextoAzul(W* w) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Text, QColor(0, 0, 255));
+    // Only the text's colour is the box's own: the rest follows the theme.
+    QPalette p;
+    p.setColor(QPalette::Text, vyr::ui::AzulLegible(QApplication::palette(w).color(QPalette::Base)));
     w->setPalette(p);
 }
 
@@ -41,7 +45,7 @@ void TextoAzul(W* w) {
 frmVYRw::frmVYRw(vyr::Modulo& m, const vyr::ui::Entorno& e)
     : m_(m),
       e_(e),
-      editor_([this] { return new frmCreaModi(m_, e_, *this); }),
+      editor_([this] { return new frmCreaModi(m_, e_, ficha_); }),
       consultar_([this] { return new frmConsultar(m_, e_); }),
       acercaDe_([] { return new frmAcercaDe; }) {
     setObjectName(QStringLiteral("frmVYRw"));
@@ -72,7 +76,7 @@ void frmVYRw::CreaControles() {
     QFont courier(vyr::ui::Familia(QStringLiteral("Courier New")));
     courier.setPointSizeF(15.75);
     courier.setBold(true);
-    txtFrecu = Control<QLineEdit>(c, "txtFrecu", RectTwips(4800, 450, 3135, 405), courier);
+    txtFrecu = Control<vyr::ui::CajaTexto>(c, "txtFrecu", RectTwips(4800, 450, 3135, 405), courier);
     txtFrecu->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette p = txtFrecu->palette();
     p.setColor(QPalette::Text, QColor(0, 0, 255));
@@ -82,16 +86,17 @@ void frmVYRw::CreaControles() {
 
     Label10 = Control<QLabel>(c, "Label10", RectTwips(7920, 600, 375, 255), vyr::ui::FuenteDefecto());
     Label10->setText(U(t::kLabel10));
-    cmdConsultar = Control<QPushButton>(c, "cmdConsultar", RectTwips(2400, 1560, 975, 375),
+    cmdConsultar = Control<vyr::ui::Boton>(c, "cmdConsultar", RectTwips(2400, 1560, 975, 375),
                                         vyr::ui::FuenteDefecto());
     cmdConsultar->setText(U(t::kConsultar));
-    cmdSalir = Control<QPushButton>(c, "cmdSalir", RectTwips(5280, 1560, 975, 375),
+    cmdSalir = Control<vyr::ui::Boton>(c, "cmdSalir", RectTwips(5280, 1560, 975, 375),
                                     vyr::ui::FuenteDefecto());
     cmdSalir->setText(U(t::kSalir));
 
     Line1 = vyr::ui::LineaHorizontal(c, "Line1", 120, 8400, 2280, 2);
 
-    const vyr::ui::Ficha f = vyr::ui::CreaFicha(c, {"Fic", 2640, 1695, true});
+    ficha_ = vyr::ui::CreaFicha(c, {"Fic", 2640, 1695, true});
+    const vyr::ui::Ficha& f = ficha_;
     Label4 = f.Label4;
     txtFicFrecu = f.frecu;
     Label5 = f.Label5;
@@ -105,20 +110,17 @@ void frmVYRw::CreaControles() {
     cmdFicActFecha = f.actFecha;
     Label9 = f.Label9;
     txtFicObserva = f.observa;
-    cmdFicModi = Control<QPushButton>(c, "cmdFicModi", RectTwips(3840, 5160, 975, 375), Verdana(8.25));
+    cmdFicModi = Control<vyr::ui::Boton>(c, "cmdFicModi", RectTwips(3840, 5160, 975, 375), Verdana(8.25));
     cmdFicModi->setText(U(t::kModificar));
 
     // A substituted typeface may be wider than the design's: no caption is cut.
     for (QLabel* l : c->findChildren<QLabel*>())
         l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
-    for (QLineEdit* caja : {txtFicFrecu, txtFicDescri, txtFicServi, txtFicModo, txtFicFecha})
-        TextoAzul(caja);
-    TextoAzul(txtFicObserva);
+    PintaFicha();
     // Every box of the window: Ctrl+X must reach the menu, not cut.
     for (QWidget* caja : std::initializer_list<QWidget*>{txtFrecu, txtFicFrecu, txtFicDescri, txtFicServi,
                                                         txtFicModo, txtFicFecha, txtFicObserva})
         caja->installEventFilter(this);
-    for (QPushButton* b : {cmdConsultar, cmdSalir, cmdFicActFecha, cmdFicModi}) b->setAutoDefault(false);
 
     QWidget* const orden[] = {txtFrecu,    cmdSalir,     cmdConsultar, cmdFicActFecha,
                               cmdFicModi,  txtFicFrecu,  txtFicDescri, txtFicServi,
@@ -154,6 +156,7 @@ bool frmVYRw::Carga() { return m_.Arranca(); }
 
 void frmVYRw::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
+    if (!e->spontaneous()) vyr::ui::EncajaEnPantalla(this);
     txtFrecu->setFocus();
 }
 
@@ -171,6 +174,18 @@ bool frmVYRw::eventFilter(QObject* o, QEvent* e) {
         }
     }
     return QMainWindow::eventFilter(o, e);
+}
+
+void frmVYRw::PintaFicha() {
+    for (QLineEdit* caja : {txtFicFrecu, txtFicDescri, txtFicServi, txtFicModo, txtFicFecha})
+        TextoAzul(caja);
+    TextoAzul(txtFicObserva);
+}
+
+void frmVYRw::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    // A desktop theme switched to dark or back: the card's blue follows.
+    if (e->type() == QEvent::PaletteChange) PintaFicha();
 }
 
 void frmVYRw::VaciaFicha() {

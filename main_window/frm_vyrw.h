@@ -5,6 +5,7 @@
 
 #include "store/modulo.h"
 #include "ui/entorno.h"
+#include "ui/ficha.h"
 #include "ui/ventana.h"
 
 class QAction;
@@ -61,6 +62,8 @@ public:
 
     // The card's six boxes emptied, in their order.
     void VaciaFicha();
+    // The card's controls, for the editor's copy-back.
+    const vyr::ui::Ficha& Tarjeta() const { return ficha_; }
 
 signals:
     // The program must end now (Salir, Ctrl+X, the close box).
@@ -70,9 +73,11 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void CreaControles();
+    void PintaFicha();  // the card's text in a blue that reads on the palette
     void CreaMenus();
     void txtFrecu_Enter();
     void cmdFicActFecha_Click();
@@ -86,6 +91,7 @@ private:
 
     vyr::Modulo& m_;
     vyr::ui::Entorno e_;
+    vyr::ui::Ficha ficha_{};
     vyr::ui::Ventana<frmCreaModi> editor_;
     vyr::ui::Ventana<frmConsultar> consultar_;
     vyr::ui::Ventana<frmAcercaDe> acercaDe_;

@@ -2,7 +2,7 @@
 #include <QLineEdit>
 
 #include "editor/frm_crea_modi.h"
-#include "main_window/caja_frecuencia.h"
+#include "ui/caja_frecuencia.h"
 #include "main_window/frm_vyrw.h"
 #include "main_window/textos_principal.h"
 #include "ui/caja_multilinea.h"
@@ -14,14 +14,14 @@ using vyr::ui::DeCp1252;
 void frmVYRw::txtFrecu_Enter() {
     if (txtFrecu->text().isEmpty()) return;
     // Refused: FrecActual becomes 0. Accepted: it keeps every digit typed.
-    vyr::LeeCajaFrecuencia(txtFrecu, e_.mensajes, t::kFueraDeRango, t::kTituloAlta, m_.FrecActual);
+    vyr::ui::LeeCajaFrecuencia(txtFrecu, e_.mensajes, t::kFueraDeRango, m_.FrecActual);
     VaciaFicha();
     if (!(m_.FrecActual > 0)) return;
 
     m_.BuscaFrecuencia();
     if (m_.PosFrec >= 1) {
         // A record that cannot be read has been reported; the card stays empty.
-        if (!m_.LeeDatos(m_.TablaReg[m_.PosFrec])) {
+        if (!m_.LeeDatos(m_.RegistroDe(m_.PosFrec))) {
             txtFrecu->clear();
             return;
         }

@@ -19,6 +19,5 @@ inline constexpr const char* kMnuAcercaDe = "Acerca de";
 
 inline constexpr const char* kFueraDeRango =
     " La frecuencia debe ser numérica y estar entre 0,001 y 900.000.000 KHz";
-inline constexpr const char* kTituloAlta = " Alta de frecuencia";
 
 }  // namespace vyr::textos_principal

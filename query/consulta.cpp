@@ -8,7 +8,7 @@
 #include "main_window/frequency_text.h"
 #include "query/frm_visualizar.h"
 #include "query/informe.h"
-#include "query/query_texts.h"
+#include "query/textos_consulta.h"
 #include "store/csv.h"
 #include "ui/texto.h"
 #include "ui/ventana.h"
@@ -33,8 +33,10 @@ Paso PasoDe(Modo modo, double f, double frec1, double frec2) {
 
 namespace {
 
+// Both upper-cased a character at a time: a field and a search text keep
+// their lengths, so a text longer than its field never matches.
 bool Contiene(const QString& caja, const std::string& campo, const QLocale& l) {
-    return !caja.isEmpty() && l.toUpper(ui::DeCp1252(campo)).contains(l.toUpper(caja));
+    return !caja.isEmpty() && ui::Mayusculas(ui::DeCp1252(campo), l).contains(ui::Mayusculas(caja, l));
 }
 
 }  // namespace
@@ -45,7 +47,8 @@ bool Seleccionado(const Criterios& c, const RegDatos& d) {
                           Contiene(c.busSer, d.Servicio.Texto(), l) ||
                           Contiene(c.busMod, d.Modo.Texto(), l) ||
                           Contiene(c.busObs, d.Observaciones.Texto(), l);
-    return coincide && (!c.escuchadas || !QString::fromLatin1(d.Fecha.Texto()).trimmed().isEmpty());
+    // Only spaces make a date blank: a non-breaking space is a character.
+    return coincide && (!c.escuchadas || d.Fecha.Texto().find_first_not_of(' ') != std::string::npos);
 }
 
 QString TextoCuenta(int n) { return QStringLiteral(" %1").arg(n) + QString::fromUtf8(t::kVisualizadas); }
@@ -85,7 +88,7 @@ public:
     void Anula() {
         if (csv_) csv_->Descarta();
         if (informe_) {
-            impresora_->Abort();
+            impresora_->Anula();
             informe_->DevuelveFuente();
         }
     }
@@ -153,7 +156,7 @@ bool Consulta::Realiza(const Criterios& c, const CompruebaRango& rango) {
         const Paso paso = PasoDe(c.modo, f, frec1, frec2);
         if (paso == Paso::Termina) break;
         if (paso == Paso::Salta) continue;
-        if (!m_.LeeDatos(m_.TablaReg[static_cast<std::size_t>(i)])) {
+        if (!m_.LeeDatos(m_.RegistroDe(i))) {
             salidas.Anula();  // told; a listing with holes would look complete
             return false;
         }

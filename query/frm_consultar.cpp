@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "main_window/caja_frecuencia.h"
+#include "ui/caja_frecuencia.h"
 #include "query/consulta.h"
-#include "query/query_texts.h"
+#include "query/textos_consulta.h"
 #include "ui/accesible.h"
+#include "ui/cajas.h"
 #include "ui/controles.h"
+#include "ui/pantalla.h"
 #include "ui/texto.h"
 #include "ui/twips.h"
 
@@ -48,14 +50,14 @@ frmConsultar::frmConsultar(vyr::Modulo& m, const vyr::ui::Entorno& e, QWidget* p
     optVerEntre->setToolTip(u(t::kVerEntreAyuda));
     Label3 = Control<QLabel>(Frame1, "Label3", RectTwips(120, 1800, 615, 255), f825);
     Label3->setText(u(t::kFrec1));
-    txtFrecu1 = Control<QLineEdit>(Frame1, "txtFrecu1", RectTwips(840, 1680, 1455, 375), f9);
+    txtFrecu1 = Control<vyr::ui::CajaTexto>(Frame1, "txtFrecu1", RectTwips(840, 1680, 1455, 375), f9);
     txtFrecu1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtFrecu1->setToolTip(u(t::kFrec1Ayuda));
     Label7 = Control<QLabel>(Frame1, "Label7", RectTwips(2400, 1800, 375, 255), defecto);
     Label7->setText(u(t::kMHz));
     Label4 = Control<QLabel>(Frame1, "Label4", RectTwips(120, 2400, 615, 255), f825);
     Label4->setText(u(t::kFrec2));
-    txtFrecu2 = Control<QLineEdit>(Frame1, "txtFrecu2", RectTwips(840, 2280, 1455, 375), f9);
+    txtFrecu2 = Control<vyr::ui::CajaTexto>(Frame1, "txtFrecu2", RectTwips(840, 2280, 1455, 375), f9);
     txtFrecu2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtFrecu2->setToolTip(u(t::kFrec2Ayuda));
     Label8 = Control<QLabel>(Frame1, "Label8", RectTwips(2400, 2400, 375, 255), defecto);
@@ -65,19 +67,19 @@ frmConsultar::frmConsultar(vyr::Modulo& m, const vyr::ui::Entorno& e, QWidget* p
     Frame2->setTitle(u(t::kFrame2));
     Label1 = Control<QLabel>(Frame2, "Label1", RectTwips(120, 480, 735, 255), f9);
     Label1->setText(u(t::kDescrip));
-    txtBusDes = Control<QLineEdit>(Frame2, "txtBusDes", RectTwips(960, 360, 1935, 375), f825);
+    txtBusDes = Control<vyr::ui::CajaTexto>(Frame2, "txtBusDes", RectTwips(960, 360, 1935, 375), f825);
     txtBusDes->setToolTip(u(t::kDescripAyuda));
     Label2 = Control<QLabel>(Frame2, "Label2", RectTwips(120, 960, 735, 255), f9);
     Label2->setText(u(t::kServicio));
-    txtBusSer = Control<QLineEdit>(Frame2, "txtBusSer", RectTwips(960, 840, 1935, 375), f825);
+    txtBusSer = Control<vyr::ui::CajaTexto>(Frame2, "txtBusSer", RectTwips(960, 840, 1935, 375), f825);
     txtBusSer->setToolTip(u(t::kServicioAyuda));
     Label5 = Control<QLabel>(Frame2, "Label5", RectTwips(120, 1440, 735, 255), f9);
     Label5->setText(u(t::kModo));
-    txtBusMod = Control<QLineEdit>(Frame2, "txtBusMod", RectTwips(960, 1320, 1935, 375), f825);
+    txtBusMod = Control<vyr::ui::CajaTexto>(Frame2, "txtBusMod", RectTwips(960, 1320, 1935, 375), f825);
     txtBusMod->setToolTip(u(t::kModoAyuda));
     Label6 = Control<QLabel>(Frame2, "Label6", RectTwips(120, 1920, 735, 255), f9);
     Label6->setText(u(t::kObserv));
-    txtBusObs = Control<QLineEdit>(Frame2, "txtBusObs", RectTwips(960, 1800, 1935, 375), f825);
+    txtBusObs = Control<vyr::ui::CajaTexto>(Frame2, "txtBusObs", RectTwips(960, 1800, 1935, 375), f825);
     txtBusObs->setToolTip(u(t::kObservAyuda));
     chkEscuchadas = Control<QCheckBox>(Frame2, "chkEscuchadas", RectTwips(1200, 2400, 1575, 255), f9);
     chkEscuchadas->setText(u(t::kEscuchadas));
@@ -97,12 +99,10 @@ frmConsultar::frmConsultar(vyr::Modulo& m, const vyr::ui::Entorno& e, QWidget* p
     chkImprimir = Control<QCheckBox>(this, "chkImprimir", RectTwips(1920, 3520, 1215, 315), f9);
     chkImprimir->setText(u(t::kImprimir));
     chkImprimir->setToolTip(u(t::kImprimirAyuda));
-    cmdHacer = Control<QPushButton>(this, "cmdHacer", RectTwips(3960, 3480, 975, 375), f9);
+    cmdHacer = Control<vyr::ui::Boton>(this, "cmdHacer", RectTwips(3960, 3480, 975, 375), f9);
     cmdHacer->setText(u(t::kRealizar));
-    cmdHacer->setAutoDefault(false);
-    cmdSalir = Control<QPushButton>(this, "cmdSalir", RectTwips(5520, 3480, 975, 375), f9);
+    cmdSalir = Control<vyr::ui::Boton>(this, "cmdSalir", RectTwips(5520, 3480, 975, 375), f9);
     cmdSalir->setText(u(t::kSalir));
-    cmdSalir->setAutoDefault(false);
 
     // The tab order of the design: the search boxes first, the range last.
     QWidget* orden[] = {txtBusDes,  txtBusSer,  txtBusMod,   txtBusObs, chkEscuchadas,
@@ -116,11 +116,13 @@ frmConsultar::frmConsultar(vyr::Modulo& m, const vyr::ui::Entorno& e, QWidget* p
 
 void frmConsultar::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (!e->spontaneous() && !focusWidget()) txtBusDes->setFocus();
+    if (e->spontaneous()) return;
+    vyr::ui::EncajaEnPantalla(this);
+    if (!focusWidget()) txtBusDes->setFocus();
 }
 
 bool frmConsultar::CompruebaCaja(QLineEdit* caja, const char* mensaje, double& frec) {
-    return vyr::LeeCajaFrecuencia(caja, e_.mensajes, mensaje, t::kTituloAlta, frec);
+    return vyr::ui::LeeCajaFrecuencia(caja, e_.mensajes, mensaje, frec);
 }
 
 bool frmConsultar::CompruebaRango(double& frec1, double& frec2) {

@@ -5,13 +5,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableView>
 
-#include "query/query_texts.h"
+#include "query/textos_consulta.h"
 #include "ui/accesible.h"
+#include "ui/cajas.h"
+#include "ui/pantalla.h"
 #include "ui/twips.h"
 
 namespace t = vyr::textos_consulta;
+using vyr::consulta::ModeloFG;
 using vyr::ui::Px;
 using vyr::ui::RectTwips;
 
@@ -31,11 +35,11 @@ frmVisualizar::frmVisualizar(QWidget* parent) : QDialog(parent) {
     QFont f9(QStringLiteral("Verdana"));
     f9.setPointSizeF(9);
 
-    cmdCerrar = new QPushButton(QString::fromUtf8(t::kCerrar), this);
+    cmdCerrar = new vyr::ui::Boton(this);
+    cmdCerrar->setText(QString::fromUtf8(t::kCerrar));
     cmdCerrar->setObjectName(QStringLiteral("cmdCerrar"));
     cmdCerrar->setGeometry(RectTwips(9840, 6960, 1095, 375));
     cmdCerrar->setFont(f9);
-    cmdCerrar->setAutoDefault(false);
 
     FG = new QTableView(this);
     FG->setObjectName(QStringLiteral("FG"));
@@ -78,6 +82,11 @@ void frmVisualizar::Prepara() {
     for (int c = 0; c < ModeloFG::kCols; ++c)
         modelo_->SetTextMatrix(0, c, QString::fromUtf8(t::kCabecerasFG[static_cast<std::size_t>(c)]));
     cmdCerrar->setFocus();
+}
+
+void frmVisualizar::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) vyr::ui::EncajaEnPantalla(this);
 }
 
 void frmVisualizar::cmdCerrar_Click() {

@@ -18,7 +18,7 @@ public:
     QPushButton* cmdCerrar;
 
     // The grid's cells and row count as the query run sets them.
-    ModeloFG& Celdas() { return *modelo_; }
+    vyr::consulta::ModeloFG& Celdas() { return *modelo_; }
 
 signals:
     // Unload: "Cerrar" and the close box.
@@ -27,10 +27,11 @@ signals:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void Prepara();
     void cmdCerrar_Click();
 
-    ModeloFG* modelo_;
+    vyr::consulta::ModeloFG* modelo_;
 };

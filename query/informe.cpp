@@ -1,7 +1,7 @@
 #include "query/informe.h"
 
 #include "main_window/frequency_text.h"
-#include "query/query_texts.h"
+#include "query/textos_consulta.h"
 #include "ui/texto.h"
 
 namespace vyr::consulta {
@@ -9,22 +9,24 @@ namespace vyr::consulta {
 namespace t = textos_consulta;
 
 void Informe::Prepara() {
-    p_.SetColorMode(ui::ModoColor::Color);
+    p_.PonModoColor(ui::ModoColor::Color);
     PrimeraPagina = true;
     LineasPagina = 88;
-    FuenteAnterior = p_.FontName();
-    TamFuenteAnterior = static_cast<float>(p_.FontSize());
-    p_.SetFontSize(t::kTamInforme);
-    p_.SetFontName(t::kFuenteInforme);
+    FuenteAnterior = p_.NombreFuente();
+    TamFuenteAnterior = static_cast<float>(p_.TamFuente());
+    p_.PonTamFuente(t::kTamInforme);
+    p_.PonNombreFuente(t::kFuenteInforme);
+    // Each page is the report's own: its header and its 80 records.
+    p_.LineasPorPagina(kLineasCabecera + kRegistrosPorPagina);
 }
 
 void Informe::ImprimirCabecera() {
-    if (!PrimeraPagina) p_.NewPage();
+    if (!PrimeraPagina) p_.NuevaPagina();
     PrimeraPagina = false;
-    p_.SetColor(kNegro);
-    p_.PrintLine("");
-    p_.PrintLine(t::kTitulosInforme);
-    p_.PrintLine(t::kRayaInforme);
+    p_.PonColor(kNegro);
+    p_.ImprimeLinea("");
+    p_.ImprimeLinea(t::kTitulosInforme);
+    p_.ImprimeLinea(t::kRayaInforme);
     LineasPagina = 0;
 }
 
@@ -41,21 +43,21 @@ std::string LineaInforme(double frecuencia, const RegDatos& d) {
 }
 
 void Informe::ImprimirLinea() {
-    if (LineasPagina > 79) ImprimirCabecera();
+    if (LineasPagina >= kRegistrosPorPagina) ImprimirCabecera();
     ++LineasPagina;
-    p_.SetColor(LineasPagina % 2 == 0 ? kVerdeOscuro : kAzulOscuro);
-    p_.PrintLine(LineaInforme(m_.TablaFrec[static_cast<std::size_t>(PosRecorrido)], m_.BufDatos));
+    p_.PonColor(LineasPagina % 2 == 0 ? kVerdeOscuro : kAzulOscuro);
+    p_.ImprimeLinea(LineaInforme(m_.TablaFrec[static_cast<std::size_t>(PosRecorrido)], m_.BufDatos));
 }
 
 bool Informe::CerrarImpresora(ui::Printer::Aviso& aviso) {
-    const bool ok = p_.EndDoc(aviso);
+    const bool ok = p_.TerminaDocumento(aviso);
     DevuelveFuente();
     return ok;
 }
 
 void Informe::DevuelveFuente() {
-    p_.SetFontName(FuenteAnterior);
-    p_.SetFontSize(TamFuenteAnterior);
+    p_.PonNombreFuente(FuenteAnterior);
+    p_.PonTamFuente(TamFuenteAnterior);
 }
 
 }  // namespace vyr::consulta

@@ -9,6 +9,9 @@
 
 namespace vyr::consulta {
 
+inline constexpr int kLineasCabecera = 3;
+inline constexpr int kRegistrosPorPagina = 80;
+
 inline constexpr std::uint32_t kNegro = 0x000000;
 inline constexpr std::uint32_t kAzulOscuro = 0x000080;
 inline constexpr std::uint32_t kVerdeOscuro = 0x008000;

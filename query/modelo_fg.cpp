@@ -1,5 +1,7 @@
 #include "query/modelo_fg.h"
 
+namespace vyr::consulta {
+
 ModeloFG::ModeloFG(QObject* parent) : QAbstractTableModel(parent), filas_(2) {}
 
 void ModeloFG::SetRows(int n) {
@@ -86,3 +88,5 @@ QVariant ModeloFG::headerData(int section, Qt::Orientation o, int role) const {
 Qt::ItemFlags ModeloFG::flags(const QModelIndex& i) const {
     return i.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
+
+}  // namespace vyr::consulta

@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+namespace vyr::consulta {
+
 class ModeloFG : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -33,3 +35,5 @@ private:
     std::vector<std::array<QString, kCols>> filas_;
     bool llenando_ = false;
 };
+
+}  // namespace vyr::consulta

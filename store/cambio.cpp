@@ -63,8 +63,7 @@ bool Cambio::Recupera(const std::vector<int>& ficheros) {
         for (const auto& t : tamanos_) {
             std::int64_t tam = 0;
             if (t.fd != fd) continue;
-            if (fs_.Size(fd, tam) != 0) ok = false;
-            else if (tam > t.inicial && fs_.Truncate(fd, t.inicial) != 0) ok = false;
+            if (fs_.Size(fd, tam) != 0 || (tam > t.inicial && fs_.Truncate(fd, t.inicial) != 0)) ok = false;
         }
         if (fs_.Sync(fd) != 0) ok = false;
     }

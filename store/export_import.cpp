@@ -125,7 +125,7 @@ bool Modulo::RecuperarDatos() {
         FrecActual = LecturaEntrada(linea.substr(0, linea.find(';'))) / 1000000.0;
         if (!(FrecActual > 0.0009) || !(FrecActual < 900000001.0)) return true;
         const auto hallado = slots.find(std::bit_cast<std::uint64_t>(FrecActual));
-        PosFrec = hallado == slots.end() ? 0 : hallado->second;
+        PosFrec = hallado == slots.end() ? std::int16_t{0} : hallado->second;
         if (PosFrec != 0) {
             const std::int16_t reg = TablaReg[std::size_t(PosFrec)];
             // A record that a damaged index shares is never written; the

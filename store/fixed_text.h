@@ -22,7 +22,6 @@ public:
     static constexpr std::size_t Ancho = N;
 
     FixedText() { bytes_.fill(' '); }
-    explicit FixedText(std::string_view texto) { Asigna(texto); }
 
     void Asigna(std::string_view texto) { AsignaAncho(bytes_.data(), N, texto); }
     // All N characters, trailing spaces included.

@@ -92,7 +92,7 @@ void Modulo::CierraIndice() {
 
 int Modulo::Duenos(int numreg) const {
     int n = 0;
-    for (int s = 1; s <= NumFrec; ++s) n += TablaReg[s] == numreg;
+    for (int s = 1; s <= NumFrec; ++s) n += RegistroDe(s) == numreg;
     return n;
 }
 
@@ -105,9 +105,9 @@ void Modulo::CompruebaRegistros() {
     std::array<bool, kMaxFrecuencias + 1> visto{};
     indiceSano_ = true;
     for (int s = 1; s <= NumFrec && indiceSano_; ++s) {
-        const int r = TablaReg[s];
-        indiceSano_ = r >= 1 && r <= NumFrec && !visto[r];
-        if (indiceSano_) visto[r] = true;
+        const int r = RegistroDe(s);
+        indiceSano_ = r >= 1 && r <= NumFrec && !visto[static_cast<std::size_t>(r)];
+        if (indiceSano_) visto[static_cast<std::size_t>(r)] = true;
     }
 }
 

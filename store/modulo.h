@@ -36,6 +36,8 @@ public:
     std::int16_t LongRegIndice = 0;
     RegIndice BufIndice;
     RegDatos BufDatos;
+    // The record number of a slot.
+    std::int16_t RegistroDe(int pos) const { return TablaReg[static_cast<std::size_t>(pos)]; }
 
     // --- start-up and lookup
     // Locks the folder, loads the index, opens the data file, reads the services.

@@ -22,7 +22,7 @@ void Lee(const unsigned char*& p, FixedText<N>& f) {
 std::array<unsigned char, kLongIndice> BytesIndice(const RegIndice& r) {
     std::array<unsigned char, kLongIndice> b{};
     const auto bits = std::bit_cast<std::uint64_t>(r.Frecuencia);
-    for (int i = 0; i < 8; ++i) b[i] = static_cast<unsigned char>(bits >> (8 * i));
+    for (std::size_t i = 0; i < 8; ++i) b[i] = static_cast<unsigned char>(bits >> (8 * i));
     const auto n = static_cast<std::uint16_t>(r.NumReg);
     b[8] = static_cast<unsigned char>(n & 0xFF);
     b[9] = static_cast<unsigned char>(n >> 8);

@@ -25,5 +25,7 @@ struct DisenoFicha {
 };
 
 Ficha CreaFicha(QWidget* padre, const DisenoFicha& d);
+// The six texts of one card into the boxes of another, as they stand.
+void CopiaFicha(const Ficha& de, const Ficha& a);
 
 }  // namespace vyr::ui

@@ -2,7 +2,11 @@
 
 #include <QDate>
 
-vyr::ui::Fecha QtClock::Hoy() {
+namespace vyr::ui {
+
+Fecha QtClock::Hoy() {
     const QDate d = QDate::currentDate();
     return {d.day(), d.month(), d.year()};
 }
+
+}  // namespace vyr::ui

@@ -1,8 +1,12 @@
 #pragma once
 #include "ui/clock.h"
 
+namespace vyr::ui {
+
 // Today from the system clock, in local time.
-class QtClock : public vyr::ui::Clock {
+class QtClock : public Clock {
 public:
-    vyr::ui::Fecha Hoy() override;
+    Fecha Hoy() override;
 };
+
+}  // namespace vyr::ui

@@ -2,8 +2,12 @@
 // The message box on Qt: modal, Spanish buttons, the first one the default.
 #include "ui/message_service.h"
 
-class QtMessageService : public vyr::ui::MessageService {
+namespace vyr::ui {
+
+class QtMessageService : public MessageService {
 public:
-    vyr::ui::Respuesta Muestra(const std::string& texto, const std::string& titulo,
-                               vyr::ui::Botones botones, vyr::ui::Icono icono) override;
+    Respuesta Muestra(const std::string& texto, const std::string& titulo, Botones botones,
+                      Icono icono) override;
 };
+
+}  // namespace vyr::ui

@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
+namespace vyr::ui {
 namespace {
 
 constexpr const char* kFicheroPdf = "vyr.pdf";
@@ -20,12 +22,18 @@ constexpr const char* kPdfPedidoFallido = "No se puede escribir el listado en PD
 // a whole record line fits across the page.
 const QMarginsF kMargenesFallo{5, 5, 5, 5};
 
+// The font's own pitch, or less where the page must hold more lines than
+// that allows.
+double PasoDeLinea(double natural, double alto_util, int lineas) {
+    return lineas > 0 ? std::min(natural, alto_util / lineas) : natural;
+}
+
 // One document. The QPainter begins at the first line or page, so a run that
 // prints nothing sends no job.
-class QtPrinter : public vyr::ui::Printer {
+class QtPrinter : public Printer {
 public:
     QtPrinter(QtPrinterFactory::Fuente& fuente, std::string carpeta, std::string pdf,
-              QPageSize pagina, QMarginsF margenes)
+              const QPageSize& pagina, QMarginsF margenes)
         : fuente_(fuente),
           carpeta_(std::move(carpeta)),
           pdf_(std::move(pdf)),
@@ -36,26 +44,26 @@ public:
         if (painter_.isActive()) painter_.end();
     }
 
-    std::string FontName() const override { return fuente_.nombre; }
-    void SetFontName(const std::string& nombre) override { fuente_.nombre = nombre; }
-    double FontSize() const override { return fuente_.puntos; }
-    void SetFontSize(double puntos) override { fuente_.puntos = puntos; }
-    void SetColorMode(vyr::ui::ModoColor modo) override {
-        color_modo_ = modo == vyr::ui::ModoColor::Color ? QPrinter::Color : QPrinter::GrayScale;
+    std::string NombreFuente() const override { return fuente_.nombre; }
+    void PonNombreFuente(const std::string& nombre) override { fuente_.nombre = nombre; }
+    double TamFuente() const override { return fuente_.puntos; }
+    void PonTamFuente(double puntos) override { fuente_.puntos = puntos; }
+    void PonModoColor(ModoColor modo) override {
+        color_modo_ = modo == ModoColor::Color ? QPrinter::Color : QPrinter::GrayScale;
         if (printer_) printer_->setColorMode(color_modo_);
     }
-    void SetColor(std::uint32_t rgb) override { color_ = QColor::fromRgb(rgb); }
+    void PonColor(std::uint32_t rgb) override { color_ = QColor::fromRgb(rgb); }
 
-    void PrintLine(const std::string& texto) override {
+    void ImprimeLinea(const std::string& texto) override {
         if (!Empieza()) return;
         QFont f(QString::fromStdString(fuente_.nombre));
         f.setPointSizeF(fuente_.puntos > 0 ? fuente_.puntos : 10);
         painter_.setFont(f);
         painter_.setPen(color_);
         const QFontMetricsF fm(f, printer_.get());
-        const double alto = fm.height();
         const double fondo = printer_->pageLayout().paintRectPixels(printer_->resolution()).height();
-        if (y_ > 0 && y_ + alto > fondo) {
+        const double alto = PasoDeLinea(fm.height(), fondo, lineas_);
+        if (y_ > 0 && y_ + alto > fondo * (1 + 1e-9)) {
             printer_->newPage();
             y_ = 0;
         }
@@ -63,13 +71,15 @@ public:
         y_ += alto;
     }
 
-    void NewPage() override {
+    void LineasPorPagina(int lineas) override { lineas_ = lineas; }
+
+    void NuevaPagina() override {
         if (!Empieza()) return;
         printer_->newPage();
         y_ = 0;
     }
 
-    bool EndDoc(Aviso& aviso) override {
+    bool TerminaDocumento(Aviso& aviso) override {
         if (!empezado_) return true;
         if (fallo_) {
             aviso = {pdf_.empty() ? kPdfFallido : kPdfPedidoFallido, kTituloImprimir, true};
@@ -84,7 +94,7 @@ public:
         return true;
     }
 
-    void Abort() override {
+    void Anula() override {
         if (!painter_.isActive()) return;
         printer_->abort();
         painter_.end();
@@ -139,6 +149,7 @@ private:
     QPrinter::ColorMode color_modo_ = QPrinter::GrayScale;
     QColor color_ = Qt::black;
     double y_ = 0;
+    int lineas_ = 0;
     bool empezado_ = false;
     bool fallo_ = false;
     bool por_falta_ = false;
@@ -148,7 +159,7 @@ private:
 
 QtPrinterFactory::QtPrinterFactory(std::string carpeta) : carpeta_(std::move(carpeta)) {}
 
-void QtPrinterFactory::UsaPdf(std::string ruta, QPageSize pagina, QMarginsF margenes_mm) {
+void QtPrinterFactory::UsaPdf(std::string ruta, const QPageSize& pagina, QMarginsF margenes_mm) {
     pdf_ = Pdf{std::move(ruta), pagina, margenes_mm};
 }
 
@@ -161,10 +172,12 @@ const QtPrinterFactory::Fuente& QtPrinterFactory::FuenteActual() {
     return *fuente_;
 }
 
-std::unique_ptr<vyr::ui::Printer> QtPrinterFactory::Abre() {
+std::unique_ptr<Printer> QtPrinterFactory::Abre() {
     FuenteActual();
     if (pdf_) return std::make_unique<QtPrinter>(*fuente_, carpeta_, pdf_->ruta, pdf_->pagina,
                                                  pdf_->margenes);
     return std::make_unique<QtPrinter>(*fuente_, carpeta_, std::string(), QPageSize(QPageSize::A4),
                                        QMarginsF());
 }
+
+}  // namespace vyr::ui

@@ -8,14 +8,16 @@
 
 #include "ui/printer.h"
 
-class QtPrinterFactory : public vyr::ui::PrinterFactory {
+namespace vyr::ui {
+
+class QtPrinterFactory : public PrinterFactory {
 public:
     explicit QtPrinterFactory(std::string carpeta);
-    std::unique_ptr<vyr::ui::Printer> Abre() override;
+    std::unique_ptr<Printer> Abre() override;
 
     // Writes every document to this PDF file instead (page size and margins
     // in millimetres), whatever printers the system has.
-    void UsaPdf(std::string ruta, QPageSize pagina, QMarginsF margenes_mm);
+    void UsaPdf(std::string ruta, const QPageSize& pagina, QMarginsF margenes_mm);
 
     // The printer's font, kept between documents like a printer setting.
     struct Fuente {
@@ -34,3 +36,5 @@ private:
     };
     std::optional<Pdf> pdf_;
 };
+
+}  // namespace vyr::ui

@@ -1,5 +1,6 @@
 #pragma once
 // The windows' edge between QString and the store's Windows-1252 bytes.
+#include <QLocale>
 #include <QString>
 #include <string>
 
@@ -10,6 +11,9 @@ std::string ACp1252(const QString& texto);  // unrepresentable characters become
 // The first n characters (a character outside the BMP counts as one).
 QString PrimerosCaracteres(const QString& texto, int n);
 int Caracteres(const QString& texto);
-inline QString DeUtf8(const std::string& s) { return QString::fromStdString(s); }
+// Upper case one character at a time, in the user's locale: a character whose
+// upper case is not one Windows-1252 character ("ß", "µ") stays as it is, so
+// a text keeps its length and stores as typed.
+QString Mayusculas(const QString& texto, const QLocale& l = QLocale());
 
 }  // namespace vyr::ui

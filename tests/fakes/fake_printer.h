@@ -28,7 +28,8 @@ public:
     ui::ModoColor modo = ui::ModoColor::Monocromo;
     std::vector<Impreso> impreso;
     int abiertas = 0;
-    ui::Printer::Aviso aviso;  // what EndDoc reports
+    int lineas_por_pagina = 0;
+    ui::Printer::Aviso aviso;  // what TerminaDocumento reports
     bool ok = true;
 
     std::vector<std::string> Lineas() const {
@@ -42,22 +43,23 @@ public:
 class FakePrinter : public ui::Printer {
 public:
     explicit FakePrinter(FakePrinterFactory& f) : f_(f) {}
-    std::string FontName() const override { return f_.fuente; }
-    void SetFontName(const std::string& n) override { f_.fuente = n; }
-    double FontSize() const override { return f_.puntos; }
-    void SetFontSize(double p) override { f_.puntos = p; }
-    void SetColorMode(ui::ModoColor m) override { f_.modo = m; }
-    void SetColor(std::uint32_t rgb) override { color_ = rgb; }
-    void PrintLine(const std::string& t) override {
+    std::string NombreFuente() const override { return f_.fuente; }
+    void PonNombreFuente(const std::string& n) override { f_.fuente = n; }
+    double TamFuente() const override { return f_.puntos; }
+    void PonTamFuente(double p) override { f_.puntos = p; }
+    void PonModoColor(ui::ModoColor m) override { f_.modo = m; }
+    void PonColor(std::uint32_t rgb) override { color_ = rgb; }
+    void LineasPorPagina(int n) override { f_.lineas_por_pagina = n; }
+    void ImprimeLinea(const std::string& t) override {
         f_.impreso.push_back({Impreso::Linea, t, color_, f_.fuente, f_.puntos});
     }
-    void NewPage() override { f_.impreso.push_back({Impreso::Pagina, {}, color_, {}, 0}); }
-    bool EndDoc(Aviso& a) override {
+    void NuevaPagina() override { f_.impreso.push_back({Impreso::Pagina, {}, color_, {}, 0}); }
+    bool TerminaDocumento(Aviso& a) override {
         f_.impreso.push_back({Impreso::Fin, {}, color_, {}, 0});
         a = f_.aviso;
         return f_.ok;
     }
-    void Abort() override { f_.impreso.push_back({Impreso::Anulado, {}, color_, {}, 0}); }
+    void Anula() override { f_.impreso.push_back({Impreso::Anulado, {}, color_, {}, 0}); }
 
 private:
     FakePrinterFactory& f_;

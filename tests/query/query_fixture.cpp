@@ -134,7 +134,7 @@ Resultado QueryTest::Realiza() {
         if (!v || r.mostrado) return;
         r.mostrado = true;
         r.titulo = v->windowTitle();
-        const ModeloFG& g = v->Celdas();
+        const consulta::ModeloFG& g = v->Celdas();
         r.filas = g.Rows();
         for (int i = 0; i < g.Rows(); ++i) {
             std::array<QString, 6> fila;

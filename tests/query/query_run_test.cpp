@@ -142,8 +142,10 @@ TEST_F(RunTest, SearchMatchesUpperCasedTextsAgainstFullWidthFields) {
         {4.0, "Radios", "MAR", "CW", "", "Escuchada en Espa\xF1" "a"},
         {0},
         {6.0, cuarenta, "BCN", "FM", "", "\xE1rbol"},
+        {7.0, "\xDF" + std::string(39, 'b'), "", "", "\xA0\xA0\xA0\xA0\xA0\xA0"},
     };
     const std::string cuarentayuno(41, 'a');
+    const std::string ss = "ss" + std::string(39, 'b');  // what "ß..." would upper-case to
     const CasoBusca casos[] = {
         {"case-insensitive", "radio", "", "", "", false, {1, 2, 3, 4}},
         {"trailing spaces supply the space", "RADIO ", "", "", "", false, {1, 2, 3}},
@@ -153,7 +155,9 @@ TEST_F(RunTest, SearchMatchesUpperCasedTextsAgainstFullWidthFields) {
         {"longer than the field", cuarentayuno.c_str(), "", "", "", false, {}},
         {"whole field width", cuarenta.c_str(), "", "", "", false, {6}},
         {"Escuchadas: blank dates out, '-' counts", "radio", "", "", "", true, {1, 3}},
-        {"spaces match deleted slots too", "", "", "", " ", false, {1, 2, 3, 4, 0, 6}},
+        {"spaces match deleted slots too", "", "", "", " ", false, {1, 2, 3, 4, 0, 6, 7}},
+        {"a sharp s stays one character", ss.c_str(), "", "", "", false, {}},
+        {"Escuchadas: non-breaking spaces are a date", "\xC3\x9F" "B", "", "", "", true, {7}},
         {"no match at all", "zzz", "", "", "", false, {}},
     };
     Crea(store);
@@ -313,6 +317,7 @@ TEST_F(RunTest, PrintedLinesPagesColoursAndFontPutBack) {
     EXPECT_EQ(p[87].color, 0x000080u);
     EXPECT_EQ(p[88].tipo, Impreso::Fin);
     EXPECT_EQ(impresoras.modo, ui::ModoColor::Color);
+    EXPECT_EQ(impresoras.lineas_por_pagina, 83);
     EXPECT_EQ(impresoras.fuente, "Arial");
     EXPECT_EQ(impresoras.puntos, 10);
 }

@@ -182,7 +182,7 @@ TEST_F(StoreTest, ImportOfTheShortwaveSchedule) {
         m->FrecActual = f;
         m->BuscaFrecuencia();
         ASSERT_NE(m->PosFrec, 0) << l;
-        m->LeeDatos(m->TablaReg[m->PosFrec]);
+        m->LeeDatos(m->RegistroDe(m->PosFrec));
         RegDatos esperado;
         CortaLineaCsv(l, esperado);
         ASSERT_EQ(m->BufDatos, esperado) << l;

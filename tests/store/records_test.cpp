@@ -1,9 +1,8 @@
-// Bytes of entries and records, and the Windows-1252 table.
+// Bytes of entries and records.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "store/cp1252.h"
 #include "store/fixed_text.h"
 #include "store/records.h"
 
@@ -36,21 +35,6 @@ TEST(Records, DataRecordFieldsSitAtTheirOffsets) {
     EXPECT_EQ(s.substr(70), std::string(230, 'x'));
     EXPECT_EQ(DatosDeBytes(b.data()), d);
     EXPECT_EQ(RegDatos{}.Descripcion.Texto(), std::string(40, ' '));
-}
-
-TEST(Cp1252, EveryByteRoundTripsAndForeignCharactersBecomeQuestionMarks) {
-    for (int b = 0; b < 256; ++b)
-        EXPECT_EQ(CodigoACp1252(Cp1252ACodigo(static_cast<unsigned char>(b))), b) << b;
-    EXPECT_EQ(Cp1252ACodigo(0x80), U'\u20AC');
-    EXPECT_EQ(Cp1252ACodigo(0x9F), U'\u0178');
-    const struct { const char* utf8; const char* cp; } casos[] = {
-        {"Peñíscola €", "Pe\xF1\xEDscola \x80"},
-        {"P\xC5\x82o\xC5\x84sk", "P?o?sk"},  // l-stroke, n-acute
-        {"\xF0\x9F\x93\xBB radio", "? radio"},
-        {"bad \xC3", "bad ?"},
-    };
-    for (const auto& c : casos) EXPECT_EQ(Cp1252DeUtf8(c.utf8), c.cp) << c.utf8;
-    EXPECT_EQ(Utf8DeCp1252("Pe\xF1\x80"), "Peñ€");
 }
 
 }  // namespace

@@ -18,6 +18,8 @@
 namespace vyr::test {
 namespace {
 
+constexpr std::size_t kRegistro = 300;  // bytes of a data record
+
 // Runs f in a child process as an ordinary user (root ignores file
 // permissions); the child's exit code is the number of failed checks.
 int EnHijo(const std::function<int()>& f, bool comoNadie = true) {
@@ -41,7 +43,7 @@ TEST_F(StoreTest, ReadOnlyFilesRefuseEveryWriteWithAMessage) {
     chmod(Ruta("frecuencias.vyr").c_str(), 0444);
     chmod(Ruta("datos.vyr").c_str(), 0444);
     chmod(dir.c_str(), 0777);  // the folder is writable, the files are not
-    const int fallos = EnHijo([&] {
+    const int fallidas = EnHijo([&] {
         int fallos = 0;
         FakeMessageService avisos;
         Modulo st(dir, avisos);
@@ -62,7 +64,7 @@ TEST_F(StoreTest, ReadOnlyFilesRefuseEveryWriteWithAMessage) {
         CHECK_HIJO(st.SalvarDatos());  // in slot order, since it could not sort
         return fallos;
     });
-    EXPECT_EQ(fallos, 0);
+    EXPECT_EQ(fallidas, 0);
     EXPECT_EQ(Bytes("frecuencias.vyr"), ind);
     EXPECT_EQ(Bytes("datos.vyr"), dat);
     EXPECT_EQ(Bytes("vyr.csv"), "7100000;uno;;;;\r\n3000000;dos;;;;\r\n");
@@ -71,7 +73,7 @@ TEST_F(StoreTest, ReadOnlyFilesRefuseEveryWriteWithAMessage) {
 
 TEST_F(StoreTest, AFolderWithoutWritePermissionIsNamedAsTheCause) {
     chmod(dir.c_str(), 0555);
-    int fallos = EnHijo([&] {
+    int fallidas = EnHijo([&] {
         int fallos = 0;
         FakeMessageService avisos;
         Modulo st(dir, avisos);
@@ -81,7 +83,7 @@ TEST_F(StoreTest, AFolderWithoutWritePermissionIsNamedAsTheCause) {
                                                  "\nNo hay permiso de escritura.");
         return fallos;
     });
-    EXPECT_EQ(fallos, 0);
+    EXPECT_EQ(fallidas, 0);
     EXPECT_TRUE(std::filesystem::is_empty(dir));
 
     // The files are writable, the folder is not: the sort cannot put its new
@@ -93,7 +95,7 @@ TEST_F(StoreTest, AFolderWithoutWritePermissionIsNamedAsTheCause) {
     chmod(Ruta("frecuencias.vyr").c_str(), 0666);
     chmod(Ruta("datos.vyr").c_str(), 0666);
     chmod(dir.c_str(), 0555);
-    fallos = EnHijo([&] {
+    fallidas = EnHijo([&] {
         int fallos = 0;
         FakeMessageService avisos;
         Modulo st(dir, avisos);
@@ -106,14 +108,14 @@ TEST_F(StoreTest, AFolderWithoutWritePermissionIsNamedAsTheCause) {
         CHECK_HIJO(st.TablaFrec[1] == 7.1);
         return fallos;
     });
-    EXPECT_EQ(fallos, 0);
+    EXPECT_EQ(fallidas, 0);
     EXPECT_EQ(Bytes("frecuencias.vyr"), ind);
 }
 
 TEST_F(StoreTest, FileSizeLimitRefusesTheAppend) {
     Pon("frecuencias.vyr", Entrada(7.1, 1));
     Pon("datos.vyr", Registro("uno"));
-    const int fallos = EnHijo([&] {
+    const int fallidas = EnHijo([&] {
         int fallos = 0;
         signal(SIGXFSZ, SIG_IGN);
         rlimit lim{300, 300};
@@ -129,7 +131,7 @@ TEST_F(StoreTest, FileSizeLimitRefusesTheAppend) {
         CHECK_HIJO(st.NumFrec == 1);
         return fallos;
     }, false);
-    EXPECT_EQ(fallos, 0);
+    EXPECT_EQ(fallidas, 0);
     EXPECT_EQ(Bytes("frecuencias.vyr"), Entrada(7.1, 1));
     EXPECT_EQ(Bytes("datos.vyr"), Registro("uno"));
 }
@@ -155,7 +157,7 @@ TEST_F(StoreTest, ExchangeFileThatCannotBeReadOrWritten) {
     EXPECT_FALSE(m->RecuperarDatos());  // unreadable
     EXPECT_FALSE(m->SalvarDatos());     // cannot be created
     ASSERT_EQ(msg.vistos.size(), 3u);
-    for (int i : {0, 1}) {
+    for (std::size_t i : {0u, 1u}) {
         EXPECT_EQ(msg.vistos[i].texto, "No se puede leer vyr.csv");
         EXPECT_EQ(msg.vistos[i].titulo, "Recuperar datos");
     }
@@ -177,7 +179,7 @@ TEST_F(StoreTest, ImportIntoAFullIndexGoesOnAndCountsWhatDidNotFit) {
     ASSERT_EQ(msg.vistos.size(), 1u);
     EXPECT_EQ(msg.vistos[0].texto, "Datos recuperados de vyr.csv\n2 frecuencias no añadidas: índice lleno");
     EXPECT_EQ(Bytes("frecuencias.vyr").size(), 50000u);
-    EXPECT_EQ(Bytes("datos.vyr").substr(9 * 300, 300), Registro("diez"));  // the update applied
+    EXPECT_EQ(Bytes("datos.vyr").substr(9 * kRegistro, 300), Registro("diez"));  // the update applied
 }
 
 TEST_F(StoreTest, DamagedFilesNeverCrashNorWriteOutsideARecord) {
@@ -230,7 +232,7 @@ TEST_F(StoreTest, DamagedFilesNeverCrashNorWriteOutsideARecord) {
         m->FrecActual = f;
         m->BuscaFrecuencia();
         ASSERT_NE(m->PosFrec, 0) << f;
-        ASSERT_TRUE(m->LeeDatos(m->TablaReg[m->PosFrec]));
+        ASSERT_TRUE(m->LeeDatos(m->RegistroDe(m->PosFrec)));
         EXPECT_EQ(m->BufDatos.Descripcion.SinEspaciosFinales(), d);
     }
     EXPECT_EQ(Bytes("datos.vyr").substr(0, 600), dat);

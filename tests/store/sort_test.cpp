@@ -39,7 +39,7 @@ TEST_F(StoreTest, SortMovesRecordNumbersWithFrequencies) {
         }
         // The store still works on the replaced file.
         ASSERT_TRUE(Alta(999.0, "tras ordenar"));
-        EXPECT_EQ(Bytes("frecuencias.vyr").find(Entrada(999.0, m->TablaReg[m->PosLibre])) % 10, 0u);
+        EXPECT_EQ(Bytes("frecuencias.vyr").find(Entrada(999.0, m->RegistroDe(m->PosLibre))) % 10, 0u);
         m.reset();
         BorraCarpeta(dir);
         dir = CarpetaTemporal();
@@ -49,22 +49,23 @@ TEST_F(StoreTest, SortMovesRecordNumbersWithFrequencies) {
 TEST(Heapsort, AgreesWithStdSortOnRandomDataWithDuplicatesAndDeletions) {
     std::mt19937 rng(20261205);
     for (int vuelta = 0; vuelta < 200; ++vuelta) {
-        const int n = 1 + static_cast<int>(rng() % 5000);
+        const std::size_t n = 1 + rng() % 5000;
         std::vector<double> f(n + 1, 0.0);
         std::vector<std::int16_t> r(n + 1, 0);
         std::vector<std::pair<double, int>> pares;
-        for (int k = 1; k <= n; ++k) {
-            const unsigned x = rng() % 10;
+        for (std::size_t k = 1; k <= n; ++k) {
+            const auto x = rng() % 10;
             f[k] = x < 2 ? 0.0 : static_cast<double>(rng() % (vuelta % 2 ? 50 : 1000000)) / 7.0;
             r[k] = static_cast<std::int16_t>(k);
-            pares.push_back({f[k], k});
+            pares.push_back({f[k], r[k]});
         }
-        OrdenaMonticulo(f.data(), r.data(), n);
+        OrdenaMonticulo(f.data(), r.data(), static_cast<int>(n));
         std::vector<double> esperado;
+        esperado.reserve(pares.size());
         for (auto& p : pares) esperado.push_back(p.first);
         std::sort(esperado.begin(), esperado.end());
         std::vector<std::pair<double, int>> obtenidos;
-        for (int k = 1; k <= n; ++k) {
+        for (std::size_t k = 1; k <= n; ++k) {
             ASSERT_EQ(f[k], esperado[k - 1]) << "n=" << n << " k=" << k;
             obtenidos.push_back({f[k], r[k]});
         }

@@ -4,6 +4,8 @@
 namespace vyr::test {
 namespace {
 
+constexpr std::size_t kRegistro = 300;  // bytes of a data record
+
 std::string Slots(int n) {  // n live entries 1..n, records 1..n
     std::string s;
     for (int k = 1; k <= n; ++k) s += Entrada(k * 1.5, static_cast<std::int16_t>(k));
@@ -46,8 +48,8 @@ TEST_F(StoreTest, AddReusesTheLowestDeletedSlotThenAppends) {
     esperado += Entrada(300.0, 11);
     EXPECT_EQ(Bytes("frecuencias.vyr"), esperado);
     std::string datos = Datos(10);
-    datos.replace(3 * 300, 300, Registro("cien"));
-    datos.replace(6 * 300, 300, Registro("doscientos"));
+    datos.replace(3 * kRegistro, 300, Registro("cien"));
+    datos.replace(6 * kRegistro, 300, Registro("doscientos"));
     EXPECT_EQ(Bytes("datos.vyr"), datos + Registro("trescientos"));
 }
 
@@ -119,7 +121,7 @@ TEST_F(StoreTest, FullIndexRefusesTheAddAndWritesNothing) {
     ASSERT_TRUE(Alta(1.0, "cabe"));
     EXPECT_EQ(m->PosLibre, 5000);
     EXPECT_EQ(Bytes("frecuencias.vyr").substr(49990), Entrada(1.0, 5000));
-    EXPECT_EQ(Bytes("datos.vyr").substr(4999 * 300), Registro("cabe"));
+    EXPECT_EQ(Bytes("datos.vyr").substr(4999 * kRegistro), Registro("cabe"));
 }
 
 }  // namespace

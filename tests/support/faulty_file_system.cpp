@@ -19,6 +19,7 @@ const char* NombreFalla(Falla f) {
         case Falla::Sync: return "sync";
         case Falla::Muerte: return "muerte";
         case Falla::Apagon: return "apagon";
+        case Falla::ApagonIndice: return "apagon con el indice escrito";
     }
     return "?";
 }
@@ -49,7 +50,7 @@ void FaultyFileSystem::Vigila(const std::string& dir) {
     *this = FaultyFileSystem{};
     dir_ = dir;
     nombresDurables_ = Nombres();
-    for (const auto& [nombre, ino] : nombresDurables_) durable_[ino] = LeeFichero(dir + "/" + nombre);
+    for (const auto& [nombre, ino] : nombresDurables_) durable_[ino] = LeeFichero(dir + '/' += nombre);
 }
 
 void FaultyFileSystem::Arma(Falla falla, int n) {
@@ -77,7 +78,7 @@ int FaultyFileSystem::OpenAt(int d, const std::string& n, int flags, int& fd) {
     const bool crea = (flags & O_CREAT) != 0;
     const bool muta = crea || (flags & O_TRUNC);
     if (Toca(falla_ == Falla::Escritura ? crea
-                                         : (falla_ == Falla::Muerte || falla_ == Falla::Apagon) && muta) ||
+                                         : Cae(falla_) && muta) ||
         (Caido() && !muta)) {
         fd = -1;
         return EIO;
@@ -105,8 +106,7 @@ int FaultyFileSystem::Size(int fd, std::int64_t& t) {
 }
 
 int FaultyFileSystem::WriteAt(int fd, const void* b, std::size_t n, std::int64_t o) {
-    const bool cuenta = falla_ == Falla::Escritura || falla_ == Falla::Corta || falla_ == Falla::Muerte ||
-                        falla_ == Falla::Apagon;
+    const bool cuenta = falla_ == Falla::Escritura || falla_ == Falla::Corta || Cae(falla_);
     if (Toca(cuenta)) {
         if (falla_ == Falla::Corta && n > 1) real().WriteAt(fd, b, n / 2, o);
         return en_ % 2 ? ENOSPC : EIO;
@@ -115,12 +115,12 @@ int FaultyFileSystem::WriteAt(int fd, const void* b, std::size_t n, std::int64_t
 }
 
 int FaultyFileSystem::Truncate(int fd, std::int64_t t) {
-    if (Toca(falla_ == Falla::Escritura || falla_ == Falla::Muerte || falla_ == Falla::Apagon)) return EIO;
+    if (Toca(falla_ == Falla::Escritura || Cae(falla_))) return EIO;
     return real().Truncate(fd, t);
 }
 
 int FaultyFileSystem::Sync(int fd) {
-    if (Toca(falla_ == Falla::Sync || falla_ == Falla::Muerte || falla_ == Falla::Apagon)) return EIO;
+    if (Toca(falla_ == Falla::Sync || Cae(falla_))) return EIO;
     ++syncs;
     // The model decides what is durable; the real sync would only cost time.
     if (fd == dirfd_) nombresDurables_ = Nombres();
@@ -129,12 +129,12 @@ int FaultyFileSystem::Sync(int fd) {
 }
 
 int FaultyFileSystem::RenameAt(int d, const std::string& a, const std::string& b) {
-    if (Toca(falla_ == Falla::Escritura || falla_ == Falla::Muerte || falla_ == Falla::Apagon)) return EIO;
+    if (Toca(falla_ == Falla::Escritura || Cae(falla_))) return EIO;
     return real().RenameAt(d, a, b);
 }
 
 int FaultyFileSystem::UnlinkAt(int d, const std::string& n) {
-    if (Toca(falla_ == Falla::Muerte || falla_ == Falla::Apagon)) return EIO;
+    if (Toca(Cae(falla_))) return EIO;
     return real().UnlinkAt(d, n);
 }
 
@@ -146,8 +146,16 @@ int FaultyFileSystem::Close(int fd) {
 }
 
 void FaultyFileSystem::Apaga() {
-    for (const auto& [nombre, ino] : Nombres()) std::filesystem::remove(dir_ + "/" + nombre);
-    for (const auto& [nombre, ino] : nombresDurables_) EscribeFichero(dir_ + "/" + nombre, durable_[ino]);
+    const auto vivos = Nombres();
+    std::map<std::string, std::string> quedan;
+    for (const auto& [nombre, ino] : nombresDurables_) {
+        const auto v = vivos.find(nombre);
+        const bool escrito = falla_ == Falla::ApagonIndice && nombre == "frecuencias.vyr" && v != vivos.end() &&
+                             v->second == ino;
+        quedan[nombre] = escrito ? LeeFichero(dir_ + "/" + nombre) : durable_[ino];
+    }
+    for (const auto& [nombre, ino] : vivos) std::filesystem::remove(dir_ + "/" + nombre);
+    for (const auto& [nombre, bytes] : quedan) EscribeFichero(dir_ + "/" + nombre, bytes);
 }
 
 }  // namespace vyr::test

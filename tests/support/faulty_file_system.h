@@ -22,6 +22,10 @@ enum class Falla {
     Sync,       // Sync: EIO
     Muerte,     // the process is killed: the disk keeps what it was given
     Apagon,     // the power goes: the disk keeps what was synced
+    // The power goes after the system wrote the index's pages back on its
+    // own, before any sync asked: the disk keeps the index as the program
+    // left it, and of the other files what was synced.
+    ApagonIndice,
 };
 const char* NombreFalla(Falla f);
 inline void PrintTo(Falla f, std::ostream* os) { *os << NombreFalla(f); }
@@ -37,6 +41,9 @@ public:
     // After a power cut: the folder as the disk held it. The store must be
     // gone (its descriptors closed) first.
     void Apaga();
+    // A crash rather than a failed call.
+    static bool Cae(Falla f) { return f == Falla::Muerte || f == Falla::Apagon || f == Falla::ApagonIndice; }
+    bool EsApagon() const { return falla_ == Falla::Apagon || falla_ == Falla::ApagonIndice; }
 
     int OpenDir(const std::string& r, int& fd) override;
     int LockDir(int d) override { return real().LockDir(d); }
@@ -53,7 +60,7 @@ public:
 private:
     static FileSystem& real() { return SistemaPosix(); }
     bool Toca(bool cuenta);  // true: this call fails
-    bool Caido() const { return fallado_ && (falla_ == Falla::Muerte || falla_ == Falla::Apagon); }
+    bool Caido() const { return fallado_ && Cae(falla_); }
     std::map<std::string, std::uint64_t> Nombres() const;
 
     Falla falla_ = Falla::Ninguna;

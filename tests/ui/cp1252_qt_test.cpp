@@ -4,7 +4,7 @@
 
 #include <QStringDecoder>
 
-#include "store/cp1252.h"
+#include "ui/cp1252.h"
 #include "ui/texto.h"
 
 namespace vyr {
@@ -27,6 +27,28 @@ TEST(Cp1252Qt, EdgeConversions) {
     std::string todos;
     for (int b = 0; b < 256; ++b) todos.push_back(static_cast<char>(b));
     EXPECT_EQ(ui::ACp1252(ui::DeCp1252(todos)), todos);
+}
+
+TEST(Cp1252Qt, UpperCaseIsOneWindows1252CharacterForOne) {
+    struct Caso {
+        const char *texto, *queda, *locale;
+    };
+    const Caso casos[] = {
+        {"usb", "USB", "es_ES"},
+        {"ñáéíóúü", "ÑÁÉÍÓÚÜ", "es_ES"},
+        {"ÿ", "Ÿ", "es_ES"},      // 0x9F in Windows-1252
+        {"µs", "µS", "es_ES"},    // Greek capital mu is not Windows-1252
+        {"ßx", "ßX", "de_DE"},    // "SS" would lengthen the text
+        {"ǆ", "ǆ", "es_ES"},      // the capital digraph is not Windows-1252
+        {"i", "i", "tr_TR"},      // dotted capital I is not Windows-1252
+        {"📻a", "📻A", "es_ES"},  // outside the BMP: one character, kept
+        {"1?-", "1?-", "es_ES"},
+    };
+    for (const Caso& c : casos) {
+        EXPECT_EQ(ui::Mayusculas(QString::fromUtf8(c.texto), QLocale(QString::fromLatin1(c.locale))),
+                  QString::fromUtf8(c.queda))
+            << c.texto;
+    }
 }
 
 }  // namespace

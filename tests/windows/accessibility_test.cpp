@@ -94,7 +94,7 @@ TEST_F(AccesibilidadTest, EveryWindowAndEveryFocusableControlIsNamed) {
     const CasoVentana casos[] = {
         {"VYR", [&] { return w.get(); }, deFicha("Fic", {{"txtFrecu", "Frecuencia", "Label3"}})},
         {"VYR - Crear / Modificar",
-         [&] { return (creada = std::make_unique<frmCreaModi>(*m, *env, *w)).get(); }, deFicha("CM", {})},
+         [&] { return (creada = std::make_unique<frmCreaModi>(*m, *env, w->Tarjeta())).get(); }, deFicha("CM", {})},
         {"VYR - Consultar",
          [&] { return (creada = std::make_unique<frmConsultar>(*m, *env)).get(); },
          {{"txtFrecu1", "Frec. 1", "Label3"},

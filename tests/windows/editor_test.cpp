@@ -47,6 +47,9 @@ TEST_F(EditorTest, EachBoxIsNormalisedWhenLeft) {
         {&frmCreaModi::txtCMModo, "usb", "USB"},
         {&frmCreaModi::txtCMModo, "am-sync", "AM-SYN"},  // cut to six, then upper case
         {&frmCreaModi::txtCMModo, QString::fromUtf8("añ"), QString::fromUtf8("AÑ")},
+        // No upper case of its own in Windows-1252: stays as typed, same length.
+        {&frmCreaModi::txtCMModo, QString::fromUtf8("µs"), QString::fromUtf8("µS")},
+        {&frmCreaModi::txtCMModo, QString::fromUtf8("ßx"), QString::fromUtf8("ßX")},
         {&frmCreaModi::txtCMModo, "", "-"},
         {&frmCreaModi::txtCMServi, "BC", QString::fromUtf8("Radiodifusión")},
         {&frmCreaModi::txtCMServi, "AB", "Costeras"},  // "AB CD", then "CD Costeras"
@@ -200,7 +203,13 @@ TEST_F(EditorTest, SalirWritesNothingAndTheCloseBoxCopiesNothing) {
     Teclea("7.1");
     ASSERT_TRUE(EnEditor([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
         Escribe(e.txtCMDescri, "Cambiada");
-        QTest::mouseClick(e.cmdCMSalir, Qt::LeftButton);
+        // Enter in a box presses no button; on a focused button it presses it.
+        QTest::keyClick(e.txtCMDescri, Qt::Key_Return);
+        EXPECT_TRUE(e.isVisible());
+        // On the offscreen 800x600 screen the design position would cut it.
+        EXPECT_TRUE(e.screen()->availableGeometry().contains(e.frameGeometry())) << e.frameGeometry().y();
+        e.cmdCMSalir->setFocus();
+        QTest::keyClick(e.cmdCMSalir, Qt::Key_Return);
     }));
     EXPECT_EQ(Ficha(*w), "7,100.000|Cambiada||||");
     ASSERT_TRUE(EnEditor([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {

@@ -4,12 +4,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
 #include "about/frm_acerca_de.h"
 #include "editor/frm_crea_modi.h"
 #include "ui/caja_multilinea.h"
+#include "ui/pantalla.h"
+#include "ui/qt_message_service.h"
 #include "windows_fixture.h"
 
 namespace vyr::test {
@@ -92,6 +95,20 @@ TEST_F(MainWindowTest, TheCardShowsTheFieldsAsStoredTrailingSpacesIncluded) {
     EXPECT_EQ(w->txtFicFecha->text(), "010107");
     EXPECT_EQ(w->txtFicObserva->text(), QString("Emisora\r\nde Madrid").leftJustified(230));
     EXPECT_EQ(w->txtFicObserva->toPlainText().left(17), "Emisora\nde Madrid");
+}
+
+TEST_F(MainWindowTest, ATextWiderThanItsBoxShowsItsStart) {
+    Crea({{123456789.123456, std::string(40, 'W')}});
+    Teclea("123456789.123456");
+    for (QLineEdit* caja : {w->txtFicFrecu, w->txtFicDescri}) {
+        ASSERT_GT(caja->fontMetrics().horizontalAdvance(caja->text()), caja->width()) << caja->objectName().toStdString();
+        EXPECT_EQ(caja->cursorPosition(), 0) << caja->objectName().toStdString();
+    }
+    // Left by the keyboard, a box scrolled to its end shows its start again.
+    w->txtFicDescri->setFocus();
+    w->txtFicDescri->end(false);
+    w->txtFrecu->setFocus();
+    EXPECT_EQ(w->txtFicDescri->cursorPosition(), 0);
 }
 
 TEST_F(MainWindowTest, EnterInAnEmptyBoxDoesNothing) {
@@ -188,7 +205,8 @@ TEST_F(MainWindowTest, AboutBoxShowsTitleAndVersionAndIsMadeAfreshEachTime) {
             vistos << a.windowTitle() << a.Label1->text() << a.Label2->text() << a.Label3->text()
                    << a.Command1->text();
             foco = QApplication::focusWidget() == a.Command1;
-            QTest::mouseClick(a.Command1, Qt::LeftButton);
+            QTest::keyClick(a.Command1, vez == 0 ? Qt::Key_Return : Qt::Key_Space);
+            EXPECT_FALSE(a.isVisible()) << vez;
         });
         ASSERT_TRUE(abierto);
         EXPECT_EQ(vistos, QStringList({"VYR - Acerca de...", "VYR", "W", "v 0,99", "Cerrar"}));
@@ -196,6 +214,43 @@ TEST_F(MainWindowTest, AboutBoxShowsTitleAndVersionAndIsMadeAfreshEachTime) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     for (QWidget* v : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<frmAcercaDe*>(v), nullptr);
+}
+
+TEST_F(MainWindowTest, TheCardsBlueFollowsTheDesktopTheme) {
+    Crea({});
+    const QPalette antes = QApplication::palette();
+    const auto texto = [&](QWidget* caja) { return caja->palette().color(QPalette::Text); };
+    EXPECT_EQ(texto(w->txtFicDescri), QColor(0, 0, 255));
+    QPalette oscura = antes;
+    oscura.setColor(QPalette::Base, QColor(30, 30, 30));
+    oscura.setColor(QPalette::Text, QColor(230, 230, 230));
+    QApplication::setPalette(oscura);
+    QCoreApplication::processEvents();  // the change reaches the widgets as posted events
+    for (QWidget* caja : {static_cast<QWidget*>(w->txtFicFrecu), static_cast<QWidget*>(w->txtFicObserva)}) {
+        EXPECT_EQ(caja->palette().color(QPalette::Base), QColor(30, 30, 30));
+        EXPECT_GE(ui::Contraste(texto(caja), QColor(30, 30, 30)), 4.5);
+        EXPECT_EQ(texto(caja).hslHue(), 240);
+    }
+    QApplication::setPalette(antes);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(texto(w->txtFicObserva), QColor(0, 0, 255));
+}
+
+TEST_F(MainWindowTest, AOneLineMessageStaysOnOneLine) {
+    const QString texto =
+        QString::fromUtf8(" La frecuencia-2 debe ser numérica y estar entre 0,001 y 900.000.000 KHz");
+    ui::QtMessageService real;
+    int alto = 0, lineas = 0;
+    ASSERT_TRUE(EnModal<QMessageBox>(
+        [&] { real.Muestra(texto.toStdString(), "VYR", ui::Botones::Ok, ui::Icono::Ninguno); },
+        [&](QMessageBox& box) {
+            auto* etiqueta = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            ASSERT_NE(etiqueta, nullptr);
+            alto = etiqueta->height();
+            lineas = etiqueta->fontMetrics().lineSpacing();
+            box.accept();
+        }));
+    EXPECT_LT(alto, 2 * lineas);
 }
 
 }  // namespace

@@ -38,7 +38,6 @@ inline constexpr const char* kFrec1Mal =
     " La frecuencia-1 debe ser numérica y estar entre 0,001 y 900.000.000 KHz";
 inline constexpr const char* kFrec2Mal =
     " La frecuencia-2 debe ser numérica y estar entre 0,001 y 900.000.000 KHz";
-inline constexpr const char* kTituloAlta = " Alta de frecuencia";
 inline constexpr const char* kOrdenMal = "Frecuencia-2 menor que frecuencia-1";
 inline constexpr const char* kTituloEntre = "Búsqueda entre frecuencias";
 

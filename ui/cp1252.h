@@ -1,8 +1,7 @@
 #pragma once
-// Windows-1252 <-> Unicode. Our own table so that characters the code page
-// cannot hold become "?" (a toolkit encoder would write 0x1A).
-#include <string>
-#include <string_view>
+// Windows-1252 <-> Unicode code points, for the text edge of the windows and
+// the converter. Our own table so that characters the code page cannot hold
+// become "?" (a toolkit encoder would write 0x1A).
 
 namespace vyr {
 
@@ -11,9 +10,5 @@ namespace vyr {
 char32_t Cp1252ACodigo(unsigned char byte);
 // Byte for a code point, '?' when the code page has none.
 unsigned char CodigoACp1252(char32_t codigo);
-
-std::string Utf8DeCp1252(std::string_view bytes);
-// Invalid UTF-8 sequences also become '?'.
-std::string Cp1252DeUtf8(std::string_view utf8);
 
 }  // namespace vyr

@@ -1,15 +1,14 @@
 #pragma once
 // A frequency typed into a box, read and checked as the entry box does it:
 // refused with the message (critical icon) and the box emptied, or accepted
-// and shown back as its display text.
+// and shown back as its display text. The message's title is the add's.
 #include <QLineEdit>
 
 #include "ui/message_service.h"
 
-namespace vyr {
+namespace vyr::ui {
 
 // false: refused, valor is 0. true: valor holds every digit typed.
-bool LeeCajaFrecuencia(QLineEdit* caja, ui::MessageService& mensajes, const char* mensaje,
-                       const char* titulo, double& valor);
+bool LeeCajaFrecuencia(QLineEdit* caja, MessageService& mensajes, const char* mensaje, double& valor);
 
-}  // namespace vyr
+}  // namespace vyr::ui

@@ -1,1 +1,0 @@
-list(APPEND VYR_WINDOWS_SOURCES ui/qt_printer.cpp)
