@@ -20,17 +20,14 @@ int Cambio::Guarda(int fd, std::int64_t offset, std::size_t n, Region& r) {
     if (const int err = fs_.ReadAt(fd, viejos.data(), n, offset, leido); err != 0) return err;
     viejos.resize(leido);
     r = guardadas_.size();
-    guardadas_.push_back({fd, offset, n, std::move(viejos), {}});
+    guardadas_.push_back({fd, offset, n, true, std::move(viejos), {}});
     return 0;
 }
 
 int Cambio::Guarda(int fd, std::int64_t offset, std::size_t n, std::string_view viejos, Region& r) {
     if (const int err = Conoce(fd); err != 0) return err;
     r = guardadas_.size();
-    // An empty view that points nowhere would read as "not given".
-    static constexpr char kNada = 0;
-    const std::string_view v = viejos.substr(0, n);
-    guardadas_.push_back({fd, offset, n, {}, v.data() ? v : std::string_view(&kNada, 0)});
+    guardadas_.push_back({fd, offset, n, false, {}, viejos.substr(0, n)});
     return 0;
 }
 

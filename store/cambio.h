@@ -41,9 +41,10 @@ private:
         int fd;
         std::int64_t offset;
         std::size_t n;
-        std::string leidos;         // read by Guarda itself
-        std::string_view ajenos;    // or the caller's
-        std::string_view Viejos() const { return ajenos.data() ? ajenos : std::string_view(leidos); }
+        bool propios;             // read by Guarda itself, in leidos
+        std::string leidos;
+        std::string_view ajenos;  // else the caller's
+        std::string_view Viejos() const { return propios ? std::string_view(leidos) : ajenos; }
     };
     struct Paso {
         int fd;
