@@ -1,11 +1,14 @@
 #include <fcntl.h>
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <cstdint>
 #include <memory>
 #include <memory_resource>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "main_window/frequency_text.h"
@@ -196,8 +199,32 @@ bool Modulo::RecuperarDatos() {
     auto sincroniza = [&](Fichero f) {
         if (suelta()) paso(f, false, c.Sincroniza(f == Fichero::Datos ? datosfd_ : indicefd_));
     };
-    bool altas = false, modificaciones = false;
+    // Only rewrites: after a sort their records lie in no order, and a write
+    // per record costs far more than its bytes. They go out as one write of
+    // the span they cover, the bytes between them as read, each record cut in
+    // line order so that a later line of the same record wins; one write
+    // applies every line or none. Not when the span is much more than the
+    // records: a short list into a big store writes only its own.
+    const auto deUnaVez = [&]() -> bool {
+        const std::string_view antes = datosAntes.Vista();
+        std::int64_t ini = std::int64_t(antes.size()), fin = 0, propios = 0;
+        std::array<bool, kMaxFrecuencias + 1> visto{};
+        for (const Aplicacion& a : lineas) {
+            if (a.alta) return false;
+            ini = std::min(ini, PosDatos(a.reg));
+            fin = std::max(fin, PosDatos(a.reg) + kLongDatos);
+            if (!std::exchange(visto[std::size_t(a.reg)], true)) ++propios;
+        }
+        if (propios == 0 || fin > std::int64_t(antes.size()) || fin - ini > 4 * propios * kLongDatos) return false;
+        char* p = hueco(Fichero::Datos, ini, std::size_t(fin - ini));
+        std::memcpy(p, antes.data() + ini, std::size_t(fin - ini));
+        for (const Aplicacion& a : lineas) CortaLineaCsv(a.linea, p + (PosDatos(a.reg) - ini));
+        return true;
+    };
+    const bool juntas = deUnaVez();
+    bool altas = false, modificaciones = juntas;
     for (const Aplicacion& a : lineas) {
+        if (juntas) break;
         if (!a.alta) continue;
         altas = true;
         char* p = hueco(Fichero::Datos, PosDatos(a.reg), kLongDatos);
@@ -206,7 +233,7 @@ bool Modulo::RecuperarDatos() {
     }
     if (altas) sincroniza(Fichero::Datos);
     for (const Aplicacion& a : lineas) {
-        if (paso.err != 0) break;
+        if (juntas || paso.err != 0) break;
         if (a.alta) {
             const auto e = BytesIndice(RegIndice{a.frecuencia, a.reg});
             if (char* p = hueco(Fichero::Indice, PosIndice(a.slot), kLongIndice)) std::memcpy(p, e.data(), e.size());
