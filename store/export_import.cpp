@@ -217,7 +217,10 @@ bool Modulo::RecuperarDatos() {
         }
         if (propios == 0 || fin > std::int64_t(antes.size()) || fin - ini > 4 * propios * kLongDatos) return false;
         char* p = hueco(Fichero::Datos, ini, std::size_t(fin - ini));
-        std::memcpy(p, antes.data() + ini, std::size_t(fin - ini));
+        // The records between keep their bytes; the rewritten ones are cut whole.
+        for (std::int64_t pos = ini; pos < fin; pos += kLongDatos)
+            if (!visto[std::size_t(pos / kLongDatos + 1)])
+                std::memcpy(p + (pos - ini), antes.data() + pos, std::size_t{kLongDatos});
         for (const Aplicacion& a : lineas) CortaLineaCsv(a.linea, p + (PosDatos(a.reg) - ini));
         return true;
     };
