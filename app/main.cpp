@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
-#include <QTimer>
 
 #include "main_window/frm_vyrw.h"
+#include "store/memoria.h"
 #include "store/modulo.h"
 #include "ui/estilo.h"
 #include "ui/qt_clock.h"
@@ -33,6 +33,7 @@ QIcon Icono() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    vyr::ConservaMemoriaLiberada();
     QApplication app(argc, argv);
     QApplication::setStyle(new vyr::ui::EstiloVyr);  // owned by the application
     QApplication::setApplicationName(QStringLiteral("VYR"));
@@ -50,8 +51,5 @@ int main(int argc, char** argv) {
     if (!principal.Carga()) return 1;
     QObject::connect(&principal, &frmVYRw::fin, &app, &QApplication::quit);
     principal.show();
-    // For the benchmark: the time from the process start to the window shown.
-    if (qEnvironmentVariableIsSet("VYR_SALIR_AL_MOSTRARSE"))
-        QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();
 }

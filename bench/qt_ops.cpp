@@ -5,10 +5,15 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QTableWidget>
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QTableView>
 #include <QTimer>
+#include <array>
+#include <fcntl.h>
+#include <unistd.h>
 
+#include "bench/floors.h"
 #include "bench/store_fixture.h"
 #include "main_window/frequency_text.h"
 #include "query/consulta.h"
@@ -45,10 +50,41 @@ public:
     }
 };
 
-QStringList TextosFila(double f, const RegDatos& d) {
-    return {QString::fromStdString(TextoPantalla(f)), ui::DeCp1252(d.Descripcion.Texto()),
-            ui::DeCp1252(d.Servicio.Texto()), ui::DeCp1252(d.Modo.Texto()), ui::DeCp1252(d.Fecha.Texto()),
-            ui::DeCp1252(d.Observaciones.Texto())};
+// The least a grid needs: the texts, nothing else.
+class ModeloMinimo : public QAbstractTableModel {
+public:
+    explicit ModeloMinimo(std::vector<std::array<QString, 6>> filas) : filas_(std::move(filas)) {}
+    int rowCount(const QModelIndex&) const override { return static_cast<int>(filas_.size()); }
+    int columnCount(const QModelIndex&) const override { return 6; }
+    QVariant data(const QModelIndex& i, int role) const override {
+        if (role != Qt::DisplayRole) return {};
+        return filas_[static_cast<std::size_t>(i.row())][static_cast<std::size_t>(i.column())];
+    }
+
+private:
+    std::vector<std::array<QString, 6>> filas_;
+};
+
+// The query's floor: one read of the data file, the same texts, the same
+// view with its fixed row height, shown and closed.
+void SueloConsulta(const Modulo& m, int datos) {
+    const std::string d = LeeFd(datos);
+    std::vector<std::array<QString, 6>> filas(5000);
+    for (std::size_t s = 1; s <= 5000; ++s) {
+        const char* r = d.data() + std::size_t(m.TablaReg[s] - 1) * kLongDatos;
+        filas[s - 1] = {QString::fromStdString(TextoPantalla(m.TablaFrec[s])), ui::DeCp1252(std::string(r, 40)),
+                        ui::DeCp1252(std::string(r + 40, 18)), ui::DeCp1252(std::string(r + 58, 6)),
+                        ui::DeCp1252(std::string(r + 64, 6)), ui::DeCp1252(std::string(r + 70, 230))};
+    }
+    ModeloMinimo modelo(std::move(filas));
+    QTableView v;
+    v.resize(769, 409);
+    v.verticalHeader()->setDefaultSectionSize(22);
+    v.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    v.setModel(&modelo);
+    v.show();
+    QTimer::singleShot(0, &v, [&v] { v.close(); });
+    while (v.isVisible()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 }  // namespace
@@ -58,7 +94,7 @@ std::vector<Fila> MideVentanas(int veces) {
     Almacen a = CreaAlmacen(5000, false);
     Callado callado;
     Reloj reloj;
-    QtPrinterFactory impresoras(a.carpeta);
+    ui::QtPrinterFactory impresoras(a.carpeta);
     const std::string pdf = a.carpeta + "/bench.pdf";
     impresoras.UsaPdf(pdf, QPageSize(QPageSize::A4), QMarginsF(10, 10, 10, 10));
     ui::Entorno entorno{callado, reloj, impresoras};
@@ -67,45 +103,35 @@ std::vector<Fila> MideVentanas(int veces) {
 
     CierraAlMostrar cierra;
     qApp->installEventFilter(&cierra);
-    std::vector<QStringList> textos;
-    for (int s = 1; s <= 5000; ++s) {
-        m.LeeDatos(m.TablaReg[s]);
-        textos.push_back(TextosFila(m.TablaFrec[s], m.BufDatos));
-    }
+    const int datos = ::open((a.carpeta + "/datos.vyr").c_str(), O_RDONLY | O_CLOEXEC);
     filas.push_back(Compara(
-        "all-mode query of 5,000 records to the shown grid", 1.5, veces, [] {},
-        [&] {
-            consulta::Criterios c;
-            c.modo = consulta::Modo::Todo;
-            consulta::Consulta q(m, entorno);
-            if (!q.Realiza(c, [](double&, double&) { return true; })) std::abort();
-        },
-        [&] {
-            QTableWidget t(5002, 6);
-            for (int r = 0; r < 5000; ++r)
-                for (int c = 0; c < 6; ++c) t.setItem(r + 1, c, new QTableWidgetItem(textos[r][c]));
-            t.show();
-            QTimer::singleShot(0, &t, [&t] { t.close(); });
-            while (t.isVisible()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        }));
+        "all-mode query of 5,000 records to the shown grid", {1.5}, veces,
+        {{}, Cronometra([&] {
+             consulta::Criterios c;
+             c.modo = consulta::Modo::Todo;
+             consulta::Consulta q(m, entorno);
+             if (!q.Realiza(c, [](double&, double&) { return true; })) std::abort();
+         })},
+        {{}, Cronometra([&] { SueloConsulta(m, datos); })}));
+    ::close(datos);
     qApp->removeEventFilter(&cierra);
 
     filas.push_back(Compara(
-        "printing 5,000 records to PDF", 1.3, veces, [] {},
-        [&] {
+        "printing 5,000 records to PDF", {1.2}, veces,
+        {{}, Cronometra([&] {
             auto p = impresoras.Abre();
             std::int16_t pos = 0;
             consulta::Informe inf(m, *p, pos);
             inf.Prepara();
             inf.ImprimirCabecera();
             for (pos = 1; pos <= 5000; ++pos) {
-                m.LeeDatos(m.TablaReg[pos]);
+                m.LeeDatos(m.TablaReg[std::size_t(pos)]);
                 inf.ImprimirLinea();
             }
             ui::Printer::Aviso aviso;
             inf.CerrarImpresora(aviso);
-        },
-        [&] {
+        })},
+        {{}, Cronometra([&] {
             QPrinter pr(QPrinter::HighResolution);
             pr.setOutputFormat(QPrinter::PdfFormat);
             pr.setOutputFileName(QString::fromStdString(a.carpeta + "/suelo.pdf"));
@@ -120,33 +146,13 @@ std::vector<Fila> MideVentanas(int veces) {
                     y = alto;
                     enPagina = 0;
                 }
-                m.LeeDatos(m.TablaReg[s]);
+                m.LeeDatos(m.TablaReg[std::size_t(s)]);
                 p.setPen(enPagina % 2 ? QColor(0, 128, 0) : QColor(0, 0, 128));
-                p.drawText(0, y, QString::fromStdString(consulta::LineaInforme(m.TablaFrec[s], m.BufDatos)));
+                p.drawText(0, y, QString::fromStdString(consulta::LineaInforme(m.TablaFrec[std::size_t(s)], m.BufDatos)));
                 y += alto;
                 ++enPagina;
             }
-        }));
-    Borra(a.carpeta);
-    return filas;
-}
-
-std::vector<Fila> MideArranque(int veces, const std::string& vyr, const std::string& desnudo) {
-    Almacen a = CreaAlmacen(5000, false);
-    auto lanza = [&](const std::string& programa) {
-        QProcess p;
-        p.setWorkingDirectory(QString::fromStdString(a.carpeta));
-        auto env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("VYR_SALIR_AL_MOSTRARSE", "1");
-        p.setProcessEnvironment(env);
-        p.start(QString::fromStdString(programa), {});
-        if (!p.waitForFinished(30000) || p.exitCode() != 0) std::abort();
-    };
-    std::vector<Fila> filas;
-    filas.push_back(Compara(
-        "process start to the main window shown, full store", 1.3, veces, [] {}, [&] { lanza(vyr); },
-        [&] { lanza(desnudo); }));
+        })}));
     Borra(a.carpeta);
     return filas;
 }

@@ -5,7 +5,8 @@
 
 namespace vyr::bench {
 
-// Start-up, lookup, save, sort, export and both imports, each with its floor.
+// Start-up, lookups, the durable add, modify and delete, sort, export and
+// both imports, each with its floor and, but for the sort, SQLite.
 std::vector<Fila> MideAlmacen(int veces);
 
 }  // namespace vyr::bench

@@ -20,14 +20,14 @@ int Cambio::Guarda(int fd, std::int64_t offset, std::size_t n, Region& r) {
     if (const int err = fs_.ReadAt(fd, viejos.data(), n, offset, leido); err != 0) return err;
     viejos.resize(leido);
     r = guardadas_.size();
-    guardadas_.push_back({fd, offset, n, std::move(viejos)});
+    guardadas_.push_back({fd, offset, n, true, std::move(viejos), {}});
     return 0;
 }
 
 int Cambio::Guarda(int fd, std::int64_t offset, std::size_t n, std::string_view viejos, Region& r) {
     if (const int err = Conoce(fd); err != 0) return err;
     r = guardadas_.size();
-    guardadas_.push_back({fd, offset, n, std::string(viejos.substr(0, n))});
+    guardadas_.push_back({fd, offset, n, false, {}, viejos.substr(0, n)});
     return 0;
 }
 
@@ -43,8 +43,9 @@ int Cambio::Escribe(Region r, const void* datos) {
 bool Cambio::SinCambios(const Guardada& g) {
     std::string ahora(g.n, '\0');
     std::size_t leido = 0;
-    return fs_.ReadAt(g.fd, ahora.data(), g.n, g.offset, leido) == 0 && leido == g.viejos.size() &&
-           ahora.compare(0, leido, g.viejos) == 0;
+    const std::string_view viejos = g.Viejos();
+    return fs_.ReadAt(g.fd, ahora.data(), g.n, g.offset, leido) == 0 && leido == viejos.size() &&
+           ahora.compare(0, leido, viejos) == 0;
 }
 
 int Cambio::Sincroniza(int fd) {
@@ -79,7 +80,8 @@ bool Cambio::Deshaz() {
             for (std::size_t k = fin; k-- > ini;) {
                 const Guardada& g = guardadas_[pasos_[k].region];
                 if ((g.fd == fdPrimero_) != primero) continue;
-                if (!g.viejos.empty() && fs_.WriteAt(g.fd, g.viejos.data(), g.viejos.size(), g.offset) != 0)
+                const std::string_view viejos = g.Viejos();
+                if (!viejos.empty() && fs_.WriteAt(g.fd, viejos.data(), viejos.size(), g.offset) != 0)
                     ok = false;
                 if (std::find(tocados.begin(), tocados.end(), g.fd) == tocados.end()) tocados.push_back(g.fd);
             }

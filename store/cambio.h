@@ -23,7 +23,8 @@ public:
     // Reads and keeps the n bytes at offset that a later write replaces
     // (fewer at the end of the file). 0 or errno: a failed read or size query.
     int Guarda(int fd, std::int64_t offset, std::size_t n, Region& r);
-    // The same with bytes the caller has already read.
+    // The same with bytes the caller has already read; they are kept by
+    // reference, not copied, and must outlive the change.
     int Guarda(int fd, std::int64_t offset, std::size_t n, std::string_view viejos, Region& r);
     // Writes n bytes over a kept region. 0 or errno.
     int Escribe(Region r, const void* datos);
@@ -40,7 +41,10 @@ private:
         int fd;
         std::int64_t offset;
         std::size_t n;
-        std::string viejos;
+        bool propios;             // read by Guarda itself, in leidos
+        std::string leidos;
+        std::string_view ajenos;  // else the caller's
+        std::string_view Viejos() const { return propios ? std::string_view(leidos) : ajenos; }
     };
     struct Paso {
         int fd;

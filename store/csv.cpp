@@ -77,6 +77,7 @@ void AnadeCampo(std::string& linea, const char* d, std::size_t n) {
 
 // The five fields, in the record's order and widths.
 constexpr std::size_t kAnchos[5] = {40, 18, 6, 6, 230};
+constexpr std::size_t kInicio[5] = {0, 40, 58, 64, 70};
 
 void AnadeLinea(std::string& linea, std::string_view hercios, const char* const (&campos)[5]) {
     linea += hercios;
@@ -114,7 +115,11 @@ std::string LineaCsv(std::string_view hercios, const RegDatos& d) {
     return linea;
 }
 
-std::string CortaLineaCsv(std::string_view linea, RegDatos& d) {
+namespace {
+
+// pon(k, texto) gives field k (0..4) its text.
+template <class Pon>
+std::string Corta(std::string_view linea, Pon&& pon) {
     const std::size_t L = linea.size();
     std::size_t p1 = 1;
     std::size_t p2 = Siguiente(linea, p1);
@@ -125,14 +130,39 @@ std::string CortaLineaCsv(std::string_view linea, RegDatos& d) {
         p2 = Siguiente(linea, p1);
         return linea.substr(p1 - 1, p2 - p1);
     };
-    d.Descripcion.Asigna(campo());
-    d.Servicio.Asigna(campo());
-    d.Modo.Asigna(campo());
+    pon(0, campo());
+    pon(1, campo());
+    pon(2, campo());
     const std::string_view fecha = campo();
-    if (fecha.size() == 5) d.Fecha.Asigna("0" + std::string(fecha));  // a date that lost its leading zero
-    else d.Fecha.Asigna(fecha);
-    d.Observaciones.Asigna(campo());
+    if (fecha.size() == 5) {  // a date that lost its leading zero
+        char seis[6] = {'0'};
+        std::memcpy(seis + 1, fecha.data(), 5);
+        pon(3, std::string_view(seis, 6));
+    } else {
+        pon(3, fecha);
+    }
+    pon(4, campo());
     return frecuencia;
+}
+
+}  // namespace
+
+std::string CortaLineaCsv(std::string_view linea, RegDatos& d) {
+    return Corta(linea, [&](std::size_t k, std::string_view t) {
+        switch (k) {
+            case 0: d.Descripcion.Asigna(t); break;
+            case 1: d.Servicio.Asigna(t); break;
+            case 2: d.Modo.Asigna(t); break;
+            case 3: d.Fecha.Asigna(t); break;
+            default: d.Observaciones.Asigna(t); break;
+        }
+    });
+}
+
+std::string CortaLineaCsv(std::string_view linea, char* registro) {
+    return Corta(linea, [registro](std::size_t k, std::string_view t) {
+        AsignaAncho(registro + kInicio[k], kAnchos[k], t);
+    });
 }
 
 EscritorCsv::EscritorCsv(FileSystem& fs, int dirfd) : reemplazo_(fs, dirfd, kFicheroCsv) {}
@@ -150,7 +180,8 @@ void EscritorCsv::Linea(double frecuencia, const RegDatos& datos) {
 }
 
 void EscritorCsv::Linea(double frecuencia, const char* registro) {
-    const char* const campos[5] = {registro, registro + 40, registro + 58, registro + 64, registro + 70};
+    const char* const campos[5] = {registro + kInicio[0], registro + kInicio[1], registro + kInicio[2],
+                                   registro + kInicio[3], registro + kInicio[4]};
     AnadeLinea(buffer_, frecuencia, campos);
     buffer_ += "\r\n";
 }

@@ -20,6 +20,8 @@ std::string LineaCsv(double frecuencia, const RegDatos& datos);
 std::string LineaCsv(std::string_view hercios, const RegDatos& datos);
 // Cuts one line (without its end) into the buffer; returns the frequency text.
 std::string CortaLineaCsv(std::string_view linea, RegDatos& datos);
+// The same into a record's 300 bytes as the data file holds them.
+std::string CortaLineaCsv(std::string_view linea, char* registro);
 
 // Writes "vyr.csv" whole: lines kept in memory, then the file replaced in
 // one go, so that a crash leaves the old or the new file.

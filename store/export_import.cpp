@@ -1,9 +1,14 @@
 #include <fcntl.h>
 
+#include <algorithm>
+#include <array>
 #include <bit>
+#include <cstring>
 #include <cstdint>
 #include <memory>
+#include <memory_resource>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "main_window/frequency_text.h"
@@ -57,7 +62,7 @@ bool Modulo::SalvarDatos() {
 namespace {
 
 // What one line of the file does to the store, decided before anything is
-// written. The line itself is cut again when its record is written: a file of
+// written. The line itself is cut only when its record is written: a file of
 // many short lines must not grow into many 300-byte records in memory.
 struct Aplicacion {
     bool alta;
@@ -67,16 +72,10 @@ struct Aplicacion {
     std::string_view linea;
 };
 
-std::array<unsigned char, kLongDatos> Registro(std::string_view linea) {
-    RegDatos d;
-    CortaLineaCsv(linea, d);
-    return BytesDatos(d);
-}
-
 }  // namespace
 
 bool Modulo::RecuperarDatos() {
-    std::string contenido;
+    Leido contenido;
     {
         int fd = -1;
         int err = fs_.OpenAt(dirfd_, kFicheroCsv, O_RDONLY, fd);
@@ -92,7 +91,7 @@ bool Modulo::RecuperarDatos() {
     }
     if (Bloqueado()) return false;
     // Both files as they are: the bytes each write replaces, read once.
-    std::string datosAntes, indiceAntes;
+    Leido datosAntes, indiceAntes;
     if (const int err = LeeTodo(fs_, datosfd_, datosAntes); err != 0) {
         AvisaLectura(Fichero::Datos, err);
         return false;
@@ -107,18 +106,26 @@ bool Modulo::RecuperarDatos() {
 
     int llenas = 0, danadas = 0;
     std::vector<Aplicacion> lineas;
+    lineas.reserve(std::size_t{kMaxFrecuencias});  // a full list without regrowing
     // BuscaFrecuencia's answer for every line without its scan: the lowest
     // slot of each value. Only positive values are looked up, and for them
     // equal binary64 values are equal bits.
-    std::unordered_map<std::uint64_t, std::int16_t> slots;
+    // Its nodes come from one block freed at once: a node allocated and
+    // freed on its own costs more than the lookup.
+    std::pmr::monotonic_buffer_resource nodos;
+    std::pmr::unordered_map<std::uint64_t, std::int16_t> slots(&nodos);
     slots.reserve(std::size_t(kMaxFrecuencias) * 2);
     for (int i = 0; i <= NumFrec; ++i)
         if (TablaFrec[std::size_t(i)] > 0.0)
             slots.emplace(std::bit_cast<std::uint64_t>(TablaFrec[std::size_t(i)]), std::int16_t(i));
     int libre = 1;
-    RecorreLineas(contenido, [&](std::string_view linea) {
-        const std::string texto = CortaLineaCsv(linea, BufDatos);
-        FrecActual = LecturaEntrada(texto) / 1000000.0;
+    std::string_view ultima;  // its fields are left in BufDatos, as cutting each line would
+    bool alguna = false;
+    RecorreLineas(contenido.Vista(), [&](std::string_view linea) {
+        ultima = linea;
+        alguna = true;
+        // Only the frequency decides; the fields are cut once, when written.
+        FrecActual = LecturaEntrada(linea.substr(0, linea.find(';'))) / 1000000.0;
         if (!(FrecActual > 0.0009) || !(FrecActual < 900000001.0)) return true;
         const auto hallado = slots.find(std::bit_cast<std::uint64_t>(FrecActual));
         PosFrec = hallado == slots.end() ? std::int16_t{0} : hallado->second;
@@ -145,39 +152,102 @@ bool Modulo::RecuperarDatos() {
         slots.emplace(std::bit_cast<std::uint64_t>(FrecActual), PosLibre);
         return true;
     });
+    if (alguna) CortaLineaCsv(ultima, BufDatos);
 
     // First the new frequencies' records, synced, where no entry names them
     // yet; then, line by line, the rewritten records and the new entries. A
     // crash leaves each line applied whole or not at all, and a killed
     // program a first part of the file.
-    Cambio c(fs_, indicefd_);
+    Cambio c(fs_, indicefd_);  // keeps views of datosAntes and indiceAntes, which outlive it
     Pasos paso;
-    auto escribe = [&](Fichero f, std::int64_t pos, std::size_t n, const std::string& antes, const void* bytes) {
-        const int fd = f == Fichero::Datos ? datosfd_ : indicefd_;
+    // Writes that continue each other in the same file, in line order, go out
+    // as one: a write call costs more than the bytes of a record. Records are
+    // cut straight into the run. A run of a file is at most the file's 5,000
+    // records long.
+    constexpr std::size_t kMaxTanda = std::size_t{kMaxFrecuencias} * kLongDatos;
+    struct Tanda {
+        Fichero f = Fichero::Datos;
+        std::int64_t pos = 0;
+        std::size_t n = 0;
+        std::unique_ptr<char[]> bytes = std::make_unique_for_overwrite<char[]>(kMaxTanda);
+    } tanda;
+    auto suelta = [&] {
+        if (tanda.n == 0 || paso.err != 0) return paso.err == 0;
+        const int fd = tanda.f == Fichero::Datos ? datosfd_ : indicefd_;
+        const std::string_view antes = (tanda.f == Fichero::Datos ? datosAntes : indiceAntes).Vista();
         const std::string_view viejos =
-            pos < std::int64_t(antes.size()) ? std::string_view(antes).substr(std::size_t(pos)) : std::string_view();
+            tanda.pos < std::int64_t(antes.size()) ? antes.substr(std::size_t(tanda.pos)) : std::string_view();
         Cambio::Region r = 0;
-        return paso(f, true, c.Guarda(fd, pos, n, viejos, r)) && paso(f, false, c.Escribe(r, bytes));
+        paso(tanda.f, true, c.Guarda(fd, tanda.pos, tanda.n, viejos, r)) &&
+            paso(tanda.f, false, c.Escribe(r, tanda.bytes.get()));
+        tanda.n = 0;
+        return paso.err == 0;
     };
-    bool altas = false, modificaciones = false;
+    // Room for n bytes at pos of f; null when an earlier run failed to go out.
+    auto hueco = [&](Fichero f, std::int64_t pos, std::size_t n) -> char* {
+        if (tanda.n > 0 && (tanda.f != f || tanda.pos + std::int64_t(tanda.n) != pos || tanda.n + n > kMaxTanda) &&
+            !suelta())
+            return nullptr;
+        if (tanda.n == 0) {
+            tanda.f = f;
+            tanda.pos = pos;
+        }
+        char* p = tanda.bytes.get() + tanda.n;
+        tanda.n += n;
+        return p;
+    };
+    auto sincroniza = [&](Fichero f) {
+        if (suelta()) paso(f, false, c.Sincroniza(f == Fichero::Datos ? datosfd_ : indicefd_));
+    };
+    // Only rewrites: after a sort their records lie in no order, and a write
+    // per record costs far more than its bytes. They go out as one write of
+    // the span they cover, the bytes between them as read, each record cut in
+    // line order so that a later line of the same record wins; one write
+    // applies every line or none. Not when the span is much more than the
+    // records: a short list into a big store writes only its own.
+    const auto deUnaVez = [&]() -> bool {
+        const std::string_view antes = datosAntes.Vista();
+        std::int64_t ini = std::int64_t(antes.size()), fin = 0, propios = 0;
+        std::array<bool, kMaxFrecuencias + 1> visto{};
+        for (const Aplicacion& a : lineas) {
+            if (a.alta) return false;
+            ini = std::min(ini, PosDatos(a.reg));
+            fin = std::max(fin, PosDatos(a.reg) + kLongDatos);
+            if (!std::exchange(visto[std::size_t(a.reg)], true)) ++propios;
+        }
+        if (propios == 0 || fin > std::int64_t(antes.size()) || fin - ini > 4 * propios * kLongDatos) return false;
+        char* p = hueco(Fichero::Datos, ini, std::size_t(fin - ini));
+        // The records between keep their bytes; the rewritten ones are cut whole.
+        for (std::int64_t pos = ini; pos < fin; pos += kLongDatos)
+            if (!visto[std::size_t(pos / kLongDatos + 1)])
+                std::memcpy(p + (pos - ini), antes.data() + pos, std::size_t{kLongDatos});
+        for (const Aplicacion& a : lineas) CortaLineaCsv(a.linea, p + (PosDatos(a.reg) - ini));
+        return true;
+    };
+    const bool juntas = deUnaVez();
+    bool altas = false, modificaciones = juntas;
     for (const Aplicacion& a : lineas) {
+        if (juntas) break;
         if (!a.alta) continue;
         altas = true;
-        if (!escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, datosAntes, Registro(a.linea).data())) break;
+        char* p = hueco(Fichero::Datos, PosDatos(a.reg), kLongDatos);
+        if (!p) break;
+        CortaLineaCsv(a.linea, p);
     }
-    if (altas && paso.err == 0) paso(Fichero::Datos, false, c.Sincroniza(datosfd_));
+    if (altas) sincroniza(Fichero::Datos);
     for (const Aplicacion& a : lineas) {
-        if (paso.err != 0) break;
+        if (juntas || paso.err != 0) break;
         if (a.alta) {
             const auto e = BytesIndice(RegIndice{a.frecuencia, a.reg});
-            escribe(Fichero::Indice, PosIndice(a.slot), kLongIndice, indiceAntes, e.data());
+            if (char* p = hueco(Fichero::Indice, PosIndice(a.slot), kLongIndice)) std::memcpy(p, e.data(), e.size());
         } else {
             modificaciones = true;
-            escribe(Fichero::Datos, PosDatos(a.reg), kLongDatos, datosAntes, Registro(a.linea).data());
+            if (char* p = hueco(Fichero::Datos, PosDatos(a.reg), kLongDatos)) CortaLineaCsv(a.linea, p);
         }
     }
-    if (modificaciones && paso.err == 0) paso(Fichero::Datos, false, c.Sincroniza(datosfd_));
-    if (altas && paso.err == 0) paso(Fichero::Indice, false, c.Sincroniza(indicefd_));
+    suelta();
+    if (modificaciones) sincroniza(Fichero::Datos);
+    if (altas) sincroniza(Fichero::Indice);
     if (paso.err != 0) {
         TablaFrec = tablasAntes->first;
         TablaReg = tablasAntes->second;
@@ -187,8 +257,8 @@ bool Modulo::RecuperarDatos() {
     if (altas) CambioIndice = true;
 
     std::string texto = textos::kRecuperados;
-    if (llenas > 0) texto += "\n" + textos::NoAnadidas(llenas);
-    if (danadas > 0) texto += "\n" + textos::NoAplicadas(danadas);
+    if (llenas > 0) texto.append("\n").append(textos::NoAnadidas(llenas));
+    if (danadas > 0) texto.append("\n").append(textos::NoAplicadas(danadas));
     mensajes_.Muestra(texto, textos::kTituloSalvar, ui::Botones::Ok, ui::Icono::Ninguno);
     return true;
 }

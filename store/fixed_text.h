@@ -2,10 +2,19 @@
 // A text field of fixed width: always exactly N bytes, cut or space-padded.
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 namespace vyr {
+
+// n bytes at d: the text, cut to n or padded with spaces. memcpy and memset:
+// a loop a byte at a time is most of an import.
+inline void AsignaAncho(char* d, std::size_t n, std::string_view texto) {
+    const std::size_t k = texto.size() < n ? texto.size() : n;
+    if (k > 0) std::memcpy(d, texto.data(), k);
+    std::memset(d + k, ' ', n - k);
+}
 
 template <std::size_t N>
 class FixedText {
@@ -14,11 +23,7 @@ public:
 
     FixedText() { bytes_.fill(' '); }
 
-    void Asigna(std::string_view texto) {
-        const std::size_t n = texto.size() < N ? texto.size() : N;
-        for (std::size_t i = 0; i < n; ++i) bytes_[i] = texto[i];
-        for (std::size_t i = n; i < N; ++i) bytes_[i] = ' ';
-    }
+    void Asigna(std::string_view texto) { AsignaAncho(bytes_.data(), N, texto); }
     // All N characters, trailing spaces included.
     std::string Texto() const { return std::string(bytes_.data(), N); }
     // Without trailing spaces (what the CSV line and the editor hand-over use).

@@ -89,7 +89,7 @@ private:
     bool AvisaApertura(const std::string& nombre, const Fallo& f);  // always false
     void CierraIndice();
     // Reads the open index into new tables; 0, EOVERFLOW or errno.
-    int LeeTablas(Tablas& t, std::int16_t& n);
+    int LeeTablas(Tablas& t, std::int16_t& n);  // t comes zeroed
     void CompruebaRegistros();  // sets indiceSano_
     bool RegistroPropio(int numreg, int duenosPermitidos) const;
     int Duenos(int numreg) const;  // slots whose entry names this record

@@ -29,17 +29,12 @@ std::array<unsigned char, kLongIndice> BytesIndice(const RegIndice& r) {
     return b;
 }
 
-RegIndice IndiceDeBytes(const unsigned char* b) {
-    std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i) bits = (bits << 8) | b[i];
-    RegIndice r;
-    r.Frecuencia = std::bit_cast<double>(bits);
-    r.NumReg = static_cast<std::int16_t>(static_cast<std::uint16_t>(b[8] | (b[9] << 8)));
-    return r;
-}
-
 std::array<unsigned char, kLongDatos> BytesDatos(const RegDatos& r) {
-    std::array<unsigned char, kLongDatos> b{};
+    // Every byte is copied below: no zeroing first.
+    static_assert(decltype(r.Descripcion)::Ancho + decltype(r.Servicio)::Ancho + decltype(r.Modo)::Ancho +
+                      decltype(r.Fecha)::Ancho + decltype(r.Observaciones)::Ancho ==
+                  kLongDatos);
+    std::array<unsigned char, kLongDatos> b;
     unsigned char* p = b.data();
     Copia(p, r.Descripcion);
     Copia(p, r.Servicio);

@@ -4,6 +4,8 @@ list(APPEND VYR_CORE_SOURCES
   store/posix_file_system.cpp
   store/modulo.cpp
   store/startup.cpp
+  store/busca_igual.cpp
+  store/memoria.cpp
   store/writes.cpp
   store/sort.cpp
   store/csv.cpp

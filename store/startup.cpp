@@ -1,8 +1,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
-#include <vector>
 
+#include "store/busca_igual.h"
 #include "store/csv.h"
 #include "store/modulo.h"
 #include "store/store_messages.h"
@@ -51,19 +51,19 @@ bool Modulo::Arranca() {
 }
 
 int Modulo::LeeTablas(Tablas& t, std::int16_t& num) {
-    t.first.fill(0.0);
-    t.second.fill(0);
     num = 0;
     std::int64_t tam = 0;
     if (const int err = fs_.Size(indicefd_, tam); err != 0) return err;
     const std::int64_t enteras = tam / LongRegIndice;
     if (enteras > kMaxFrecuencias) return EOVERFLOW;
-    std::vector<unsigned char> b(static_cast<std::size_t>(enteras) * kLongIndice);
+    // Not zeroed first: the read fills what is used.
+    const std::size_t largo = static_cast<std::size_t>(enteras) * kLongIndice;
+    const auto b = std::make_unique_for_overwrite<unsigned char[]>(largo);
     std::size_t leido = 0;
-    if (const int err = fs_.ReadAt(indicefd_, b.data(), b.size(), 0, leido); err != 0) return err;
+    if (const int err = fs_.ReadAt(indicefd_, b.get(), largo, 0, leido); err != 0) return err;
     const auto cuantas = static_cast<int>(leido / kLongIndice);
     for (int k = 1; k <= cuantas; ++k) {
-        const RegIndice e = IndiceDeBytes(b.data() + std::size_t(k - 1) * kLongIndice);
+        const RegIndice e = IndiceDeBytes(b.get() + std::size_t(k - 1) * kLongIndice);
         t.first[std::size_t(k)] = e.Frecuencia;
         t.second[std::size_t(k)] = e.NumReg;
     }
@@ -127,17 +127,7 @@ void Modulo::BuscaFrecuencia() {
 }
 
 int Modulo::PrimeraIgual(double valor, int desde) const {
-    // Four slots a test, without branches inside, so the compiler can use
-    // vector compares; the first equal slot still wins.
-    const double* t = TablaFrec.data();
-    const int n = NumFrec + 1;  // slots 0..NumFrec
-    int s = desde;
-    for (; s + 4 <= n; s += 4) {
-        if ((t[s] == valor) | (t[s + 1] == valor) | (t[s + 2] == valor) | (t[s + 3] == valor)) break;
-    }
-    for (; s < n; ++s)
-        if (t[s] == valor) return s;
-    return 0;
+    return BuscaIgual(TablaFrec.data(), desde, NumFrec + 1, valor);  // slots 0..NumFrec
 }
 
 }  // namespace vyr

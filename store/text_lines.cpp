@@ -2,14 +2,19 @@
 
 namespace vyr {
 
-int LeeTodo(FileSystem& fs, int fd, std::string& contenido) {
+int LeeTodo(FileSystem& fs, int fd, Leido& contenido) {
     std::int64_t tam = 0;
     if (const int err = fs.Size(fd, tam); err != 0) return err;
-    contenido.assign(static_cast<std::size_t>(tam), '\0');
-    std::size_t leido = 0;
-    if (const int err = fs.ReadAt(fd, contenido.data(), contenido.size(), 0, leido); err != 0) return err;
-    contenido.resize(leido);
-    return 0;
+    contenido.bytes = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(tam));
+    contenido.n = 0;
+    return fs.ReadAt(fd, contenido.bytes.get(), static_cast<std::size_t>(tam), 0, contenido.n);
+}
+
+int LeeTodo(FileSystem& fs, int fd, std::string& contenido) {
+    Leido l;
+    const int err = LeeTodo(fs, fd, l);
+    if (err == 0) contenido.assign(l.Vista());
+    return err;
 }
 
 }  // namespace vyr

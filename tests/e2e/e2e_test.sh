@@ -14,13 +14,8 @@ fi
 vyr=$1
 src=$2
 
-for t in Xvfb xdotool; do
-  if ! command -v "$t" >/dev/null; then
-    echo "SKIPPED: $t is not installed (Debian: xvfb, xdotool)"
-    exit 77
-  fi
-done
 . "$src/scripts/x-session"
+x_need_tools
 
 tmp=$(mktemp -d)
 carpeta=$tmp/carpeta

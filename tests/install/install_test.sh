@@ -2,7 +2,8 @@
 # What `cmake --install` puts (the list in instalados, one path a line under
 # the prefix), and the installed launcher: the folder it makes or is given,
 # the default services list copied only where there is none, and what it
-# refuses. The program shows its window offscreen and ends at once.
+# refuses. The program runs on a private X server until its main window
+# shows, then ends through its own Ctrl+X.
 # Usage: install_test.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
 
@@ -12,8 +13,11 @@ if [ $# -ne 2 ]; then
 fi
 build=$1
 src=$2
+. "$src/scripts/x-session"
+x_need_tools
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+trap 'x_stop; rm -rf "$tmp"' EXIT
+x_start "$tmp/xvfb.log" || { echo "FAIL: Xvfb did not start: $(cat "$tmp/xvfb.log")"; exit 1; }
 fallos=0
 falla() {
   echo "FAIL: $*"
@@ -49,9 +53,29 @@ lanza() {
   for v in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
     [ -n "${!v:-}" ] && vars=("$v=${!v}" "${vars[@]}")
   done
-  env -i PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen VYR_SALIR_AL_MOSTRARSE=1 "${vars[@]}" \
-    "${LANZADOR:-$pre/bin/vyr-inicio}" "${args[@]}" >"$tmp/salida" 2>"$tmp/errores"
+  env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb "${vars[@]}" \
+    "${LANZADOR:-$pre/bin/vyr-inicio}" "${args[@]}" >"$tmp/salida" 2>"$tmp/errores" &
+  VYR_PID=$!
+  # The launcher either refuses and ends, or becomes the program, whose
+  # main window then shows and is closed as a user would.
+  local i
+  for i in $(seq 200); do
+    kill -0 "$VYR_PID" 2>/dev/null || break
+    local ventana
+    if ventana=$(xdotool search --onlyvisible --name '^VYR$' 2>/dev/null | head -n 1) && [ -n "$ventana" ]; then
+      x_focus "$ventana" && xdotool key ctrl+x
+      x_wait_exit || falla "$CASO: the program did not end with Ctrl+X"
+      break
+    fi
+    sleep 0.1
+  done
+  if kill -0 "$VYR_PID" 2>/dev/null && [ "$i" -eq 200 ]; then
+    falla "$CASO: neither a refusal nor a main window within 20 s"
+    kill "$VYR_PID"
+  fi
+  wait "$VYR_PID"
   estado=$?
+  VYR_PID=""
 }
 
 # Folder $1 holds the program's files and the services list $2 byte for byte.

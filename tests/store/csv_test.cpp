@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <ostream>
+#include <vector>
 
 #include "main_window/frequency_text.h"
 #include "store/csv.h"
@@ -59,6 +61,11 @@ TEST(Csv, LineCutting) {
         EXPECT_EQ(d.Modo.SinEspaciosFinales(), c.m) << c.linea;
         EXPECT_EQ(d.Fecha.SinEspaciosFinales(), c.f) << c.linea;
         EXPECT_EQ(d.Observaciones.SinEspaciosFinales(), c.o) << c.linea;
+        // Straight into a record's bytes, as the import writes them; the
+        // buffer starts full of something else.
+        std::string bytes(kLongDatos, '#');
+        EXPECT_EQ(CortaLineaCsv(c.linea, bytes.data()), c.frec) << c.linea;
+        EXPECT_EQ(bytes, Registro(c.d, c.s, c.m, c.f, c.o)) << c.linea;
     }
 }
 
@@ -147,6 +154,106 @@ TEST_F(StoreTest, ExportThenImportRewritesEveryRecordUnchanged) {
     EXPECT_EQ(Bytes("frecuencias.vyr"), indice);
     EXPECT_EQ(Bytes("datos.vyr"), datos);
     EXPECT_FALSE(m->CambioIndice);  // every line found its frequency
+}
+
+// The real file system, noting every write as file, offset and length.
+class Anota : public FileSystem {
+public:
+    struct Escritura {
+        std::string fichero;
+        std::int64_t pos;
+        std::size_t n;
+        bool operator==(const Escritura&) const = default;
+        friend void PrintTo(const Escritura& e, std::ostream* os) { *os << e.fichero << "@" << e.pos << "+" << e.n; }
+    };
+    std::vector<Escritura> escrituras;
+    int syncs = 0;
+
+    int OpenDir(const std::string& r, int& fd) override { return real().OpenDir(r, fd); }
+    int LockDir(int d) override { return real().LockDir(d); }
+    int OpenAt(int d, const std::string& n, int flags, int& fd) override {
+        const int err = real().OpenAt(d, n, flags, fd);
+        if (err == 0) nombres_[fd] = n;
+        return err;
+    }
+    int ReadAt(int fd, void* b, std::size_t n, std::int64_t o, std::size_t& l) override {
+        return real().ReadAt(fd, b, n, o, l);
+    }
+    int WriteAt(int fd, const void* b, std::size_t n, std::int64_t o) override {
+        escrituras.push_back({nombres_[fd], o, n});
+        return real().WriteAt(fd, b, n, o);
+    }
+    int Size(int fd, std::int64_t& t) override { return real().Size(fd, t); }
+    int Truncate(int fd, std::int64_t t) override { return real().Truncate(fd, t); }
+    int Sync(int fd) override {
+        ++syncs;
+        return real().Sync(fd);
+    }
+    int RenameAt(int d, const std::string& a, const std::string& b) override { return real().RenameAt(d, a, b); }
+    int UnlinkAt(int d, const std::string& n) override { return real().UnlinkAt(d, n); }
+    int Close(int fd) override { return real().Close(fd); }
+
+private:
+    static FileSystem& real() { return SistemaPosix(); }
+    std::map<int, std::string> nombres_;
+};
+
+// A sorted store has its records in no particular order. Lines that only
+// rewrite go out as one write of the span they cover when it is not much
+// more than their records; otherwise, and whenever a line adds, one write
+// per run of records in line order.
+TEST_F(StoreTest, ImportWritesOfRecordsOutOfSlotOrder) {
+    using E = Anota::Escritura;
+    const struct {
+        const char* caso;
+        std::vector<int> regDeSlot;  // slot s (from 1, frequency s MHz) names this record
+        const char* csv;
+        std::map<int, std::string> nuevos;  // record -> description after the import; the rest keep "rN"
+        std::vector<E> escrituras;
+        int syncs;
+    } casos[] = {
+        {"every record rewritten", {3, 1, 4, 2},
+         "1000000;uno\r\n2000000;dos\r\n3000000;tres\r\n4000000;cuatro\r\n",
+         {{1, "dos"}, {2, "cuatro"}, {3, "uno"}, {4, "tres"}}, {{"datos.vyr", 0, 1200}}, 1},
+        {"a record named twice: the later line wins, the one between is kept", {3, 1, 4, 2},
+         "2000000;antes\r\n1000000;uno\r\n2000000;despues\r\n",
+         {{1, "despues"}, {3, "uno"}}, {{"datos.vyr", 0, 900}}, 1},
+        {"a short list into a big store writes only its records",
+         {20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1},
+         "20000000;veinte\r\n1000000;uno\r\n",
+         {{1, "veinte"}, {20, "uno"}}, {{"datos.vyr", 0, 300}, {"datos.vyr", 5700, 300}}, 1},
+        {"with a new line, the new record first, then line order", {3, 1, 4, 2},
+         "1000000;uno\r\n9000000;nueva\r\n2000000;dos\r\n",
+         {{1, "dos"}, {3, "uno"}, {5, "nueva"}},
+         {{"datos.vyr", 1200, 300}, {"datos.vyr", 600, 300}, {"frecuencias.vyr", 40, 10}, {"datos.vyr", 0, 300}}, 3},
+    };
+    for (const auto& c : casos) {
+        m.reset();
+        BorraCarpeta(dir);
+        dir = CarpetaTemporal();
+        std::string indice, datos, datosEsperados;
+        for (std::size_t s = 0; s < c.regDeSlot.size(); ++s) {
+            indice += Entrada(double(s + 1), static_cast<std::int16_t>(c.regDeSlot[s]));
+            datos += Registro("r" + std::to_string(s + 1));
+        }
+        const int registros = int(c.regDeSlot.size()) + int(c.nuevos.count(int(c.regDeSlot.size()) + 1));
+        for (int r = 1; r <= registros; ++r)
+            datosEsperados += c.nuevos.count(r) ? Registro(c.nuevos.at(r)) : Registro("r" + std::to_string(r));
+        Pon("frecuencias.vyr", indice);
+        Pon("datos.vyr", datos);
+        Pon("vyr.csv", c.csv);
+        Anota fs;
+        ASSERT_TRUE(Arranca(fs)) << c.caso;
+        fs.escrituras.clear();
+        fs.syncs = 0;
+        ASSERT_TRUE(m->RecuperarDatos()) << c.caso;
+        EXPECT_EQ(Bytes("datos.vyr"), datosEsperados) << c.caso;
+        if (registros == int(c.regDeSlot.size())) EXPECT_EQ(Bytes("frecuencias.vyr"), indice) << c.caso;
+        else EXPECT_EQ(Bytes("frecuencias.vyr"), indice + Entrada(9.0, std::int16_t(registros))) << c.caso;
+        EXPECT_EQ(fs.escrituras, c.escrituras) << c.caso;
+        EXPECT_EQ(fs.syncs, c.syncs) << c.caso;
+        m.reset();
+    }
 }
 
 TEST_F(StoreTest, ImportOfTheShortwaveSchedule) {
