@@ -48,7 +48,10 @@ int LeeEntrada(const std::string& ruta, std::string& bytes) {
 }
 
 std::string NombreTemporal(const std::string& nombre, int pid, int intento) {
-    return "." + nombre + ".vyr-convertir-" + std::to_string(pid) + (intento > 0 ? "-" + std::to_string(intento) : "");
+    std::string r = ".";
+    r.append(nombre).append(".vyr-convertir-").append(std::to_string(pid));
+    if (intento > 0) r.append("-").append(std::to_string(intento));
+    return r;
 }
 
 EstadoSalida Salida(const std::string& ruta) {

@@ -28,8 +28,9 @@ std::string Forma(const Partes& p) {
     const auto nz = ent.find_first_not_of('0');
     ent = nz == std::string::npos ? "0" : ent.substr(nz);
     while (!frac.empty() && frac.back() == '0') frac.pop_back();
-    std::string r = frac.empty() ? ent : ent + "." + frac;
-    if (p.negativo && r != "0") r.insert(0, "-");
+    std::string r = p.negativo && (ent != "0" || !frac.empty()) ? "-" : "";
+    r += ent;
+    if (!frac.empty()) r.append(".").append(frac);
     return r;
 }
 
@@ -63,7 +64,7 @@ std::string RedondeaA(Partes p, long long cuantos) {
             p.digitos[std::size_t(i)] = '0';
         }
         if (i < 0) {
-            p.digitos.insert(0, "1");
+            p.digitos.insert(p.digitos.begin(), '1');
             ++p.enteras;
         }
     }
