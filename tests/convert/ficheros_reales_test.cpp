@@ -10,7 +10,7 @@
 #include "convert/conversion.h"
 #include "convert/programa.h"
 #include "store/csv.h"
-#include "store/store_fixture.h"
+#include "support/store_fixture.h"
 #include "store/text_lines.h"
 
 namespace vyr::test {

@@ -6,7 +6,7 @@
 #include "convert/informe.h"
 #include "convert/opciones.h"
 #include "convert/programa.h"
-#include "store/store_fixture.h"
+#include "support/store_fixture.h"
 
 namespace vyr::conv {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "convert/mapeo.h"
 #include "convert/modos.h"
-#include "store/store_fixture.h"
+#include "support/store_fixture.h"
 
 namespace vyr::conv {
 namespace {

@@ -5,7 +5,7 @@
 #include <sys/wait.h>
 
 #include "store/csv.h"
-#include "store/store_fixture.h"
+#include "support/store_fixture.h"
 #include "store/text_lines.h"
 
 namespace vyr::test {

@@ -10,7 +10,7 @@
 
 #include "convert/ficheros.h"
 #include "convert/programa.h"
-#include "store/store_fixture.h"
+#include "support/store_fixture.h"
 
 namespace vyr::test {
 namespace {

@@ -11,23 +11,16 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_message_service.h"
-#include "fakes/fake_printer.h"
+#include "support/fake_clock.h"
+#include "support/fake_message_service.h"
+#include "support/fake_printer.h"
 #include "query/frm_consultar.h"
 #include "store/modulo.h"
+#include "support/ficheros.h"
+#include "support/ventanas.h"
 #include "ui/entorno.h"
 
-// Readable failures for texts.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-
 namespace vyr::test {
-
-// One index slot and its data record; f == 0 makes a deleted slot (blank record).
-struct Fila {
-    double f;
-    std::string d = {}, s = {}, mo = {}, fe = {}, o = {};
-};
 
 // What the results window showed when the run put it on screen.
 struct Resultado {
@@ -70,19 +63,5 @@ protected:
     std::unique_ptr<frmConsultar> w;
     int descargas = 0;  // times the window asked to be unloaded
 };
-
-std::string Entrada(double f, std::int16_t numreg);
-// A file of the folder, whole ("" when it cannot be read), and written whole.
-std::string LeeFichero(const QTemporaryDir& dir, const std::string& n);
-void EscribeFichero(const QTemporaryDir& dir, const std::string& n, const std::string& bytes);
-// The index and data files for these slots, slot k+1 naming record k+1.
-void EscribeAlmacen(const QTemporaryDir& dir, const std::vector<Fila>& filas);
-// Closes every window and deletes what was left for deletion.
-void CierraVentanas();
-// Once the test has let go of its windows, none may be left on screen or in memory.
-void SinVentanasQueden();
-std::string Registro(const Fila& r);
-// Runs a program and gives its standard output; ok false when it failed.
-std::string Ejecuta(const QString& programa, const QStringList& args, bool* ok = nullptr);
 
 }  // namespace vyr::test

@@ -8,7 +8,7 @@
 
 #include "main_window/frequency_text.h"
 #include "store/csv.h"
-#include "store/store_fixture.h"
+#include "support/store_fixture.h"
 
 namespace vyr::test {
 namespace {

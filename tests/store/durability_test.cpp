@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "support/faulty_file_system.h"
-#include "store/store_fixture.h"
+#include "support/store_fixture.h"
 
 namespace vyr::test {
 namespace {

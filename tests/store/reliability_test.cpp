@@ -12,7 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "store/store_fixture.h"
+#include "support/store_fixture.h"
 #include "store/store_messages.h"
 
 namespace vyr::test {

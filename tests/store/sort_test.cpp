@@ -3,7 +3,7 @@
 #include <random>
 
 #include "store/sort.h"
-#include "store/store_fixture.h"
+#include "support/store_fixture.h"
 
 namespace vyr::test {
 namespace {

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "store/store_fixture.h"
+#include "support/store_fixture.h"
 #include "store/store_messages.h"
 
 namespace vyr::test {

@@ -1,5 +1,5 @@
 // Add, modify and delete: the bytes each leaves on disk.
-#include "store/store_fixture.h"
+#include "support/store_fixture.h"
 
 namespace vyr::test {
 namespace {

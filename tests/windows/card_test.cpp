@@ -29,7 +29,7 @@ TEST_F(CardTest, FechaHoyStampsTheCardsOwnRecordEvenAfterAnImport) {
     QTest::mouseClick(w->cmdFicActFecha, Qt::LeftButton);
     EXPECT_EQ(w->txtFicFecha->text(), "051226");
     EXPECT_EQ(Bytes("datos.vyr").substr(0, 300),
-              Registro({0, "Radio Exterior", "Radiodifusi\xf3n", "AM", "051226", "Madrid"}));
+              Registro("Radio Exterior", "Radiodifusi\xf3n", "AM", "051226", "Madrid"));
     EXPECT_EQ(Bytes("datos.vyr").substr(300), otra);
     EXPECT_EQ(QApplication::focusWidget(), w->txtFrecu);
     Teclea("7.1");
@@ -53,7 +53,7 @@ TEST_F(CardTest, AnEmptyCardMakesBothCardButtonsDoNothingButMoveTheFocus) {
     const std::string datos = Bytes("datos.vyr");
     for (QPushButton* b : {w->cmdFicActFecha, w->cmdFicModi}) {
         SCOPED_TRACE(b->objectName().toStdString());
-        const bool abierto = EnEditor([&] { QTest::mouseClick(b, Qt::LeftButton); },
+        const bool abierto = EnModal<frmCreaModi>([&] { QTest::mouseClick(b, Qt::LeftButton); },
                                       [](frmCreaModi& e) { e.close(); });
         EXPECT_FALSE(abierto);
         EXPECT_TRUE(w->txtFicFecha->text().isEmpty());

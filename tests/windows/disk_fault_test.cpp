@@ -36,7 +36,7 @@ TEST_F(DiskFaultTest, EachWindowActionToldAndNothingChanged) {
     };
     const auto editor = [this](const std::function<void(frmCreaModi&)>& orden) {
         return [this, orden](bool& abierto) {
-            ASSERT_TRUE(EnEditor([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); },
+            ASSERT_TRUE(EnModal<frmCreaModi>([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); },
                                    [&](frmCreaModi& e) {
                                        e.txtCMDescri->end(false);
                                        QTest::keyClicks(e.txtCMDescri, " cambiada");

@@ -61,7 +61,7 @@ TEST_F(EditorTest, EachBoxIsNormalisedWhenLeft) {
     };
     QStringList mal;
     QString observa, observaLarga, frecu;
-    const bool abierto = EnEditor([&] { Teclea("9.9"); }, [&](frmCreaModi& e) {
+    const bool abierto = EnModal<frmCreaModi>([&] { Teclea("9.9"); }, [&](frmCreaModi& e) {
         for (const Caso& c : casos) {
             QLineEdit* caja = e.*(c.caja);
             Escribe(caja, c.tecleado);
@@ -118,11 +118,11 @@ TEST(ServiceLookupTest, EverySlotIsComparedWithWhatTheMatchesBeforeLeft) {
 
 TEST_F(EditorTest, GuardarWhileTheDescriptionIsEmptyStoresADash) {
     Crea({});
-    ASSERT_TRUE(EnEditor([&] { Teclea("7.1"); },
+    ASSERT_TRUE(EnModal<frmCreaModi>([&] { Teclea("7.1"); },
                          [&](frmCreaModi& e) { QTest::mouseClick(e.cmdCMGraba, Qt::LeftButton); }));
     EXPECT_EQ(Bytes("frecuencias.vyr"), Entrada(7.1, 1));
     // The boxes never visited are stored empty, not as their placeholders.
-    EXPECT_EQ(Bytes("datos.vyr"), Registro({7.1, "-", "", "", "", ""}));
+    EXPECT_EQ(Bytes("datos.vyr"), Registro("-", "", "", "", ""));
     EXPECT_EQ(Ficha(*w), "7,100.000|-||||");
     EXPECT_EQ(w->focusWidget(), w->txtFrecu);
 }
@@ -130,7 +130,7 @@ TEST_F(EditorTest, GuardarWhileTheDescriptionIsEmptyStoresADash) {
 TEST_F(EditorTest, SaveAddsOnceThenModifiesTheSameRecord) {
     Crea({{7.0, "Siete"}});
     const auto guarda = [&](const QString& tecleado, const QString& descri) {
-        return EnEditor([&] { Teclea(tecleado); }, [&](frmCreaModi& e) {
+        return EnModal<frmCreaModi>([&] { Teclea(tecleado); }, [&](frmCreaModi& e) {
             Escribe(e.txtCMDescri, descri);
             QTest::keyClick(e.txtCMDescri, Qt::Key_Tab);
             QTest::keyClicks(e.txtCMServi, "BC");
@@ -140,19 +140,19 @@ TEST_F(EditorTest, SaveAddsOnceThenModifiesTheSameRecord) {
     ASSERT_TRUE(guarda("14.2305", "Nueva"));
     const std::string indice = Entrada(7.0, 1) + Entrada(14.2305, 2);
     EXPECT_EQ(Bytes("frecuencias.vyr"), indice);
-    EXPECT_EQ(Bytes("datos.vyr").substr(300), Registro({0, "Nueva", "Radiodifusi\xf3n"}));
+    EXPECT_EQ(Bytes("datos.vyr").substr(300), Registro("Nueva", "Radiodifusi\xf3n"));
     EXPECT_EQ(Ficha(*w), QString::fromUtf8("14,230.500|Nueva|Radiodifusión|||"));
 
     // Not found as typed (7.0000004), but the displayed 7,000.000 is stored: modify 7.
     ASSERT_TRUE(guarda("7.0000004", "Otra"));
     EXPECT_EQ(Bytes("frecuencias.vyr"), indice);
-    EXPECT_EQ(Bytes("datos.vyr").substr(0, 300), Registro({0, "Otra", "Radiodifusi\xf3n"}));
+    EXPECT_EQ(Bytes("datos.vyr").substr(0, 300), Registro("Otra", "Radiodifusi\xf3n"));
 
     // From the card: "Modificar" hands the record over trimmed; the index is not written.
     Teclea("14.2305");
     w->txtFicDescri->setText("Cambiada a mano");
     QString recibido;
-    ASSERT_TRUE(EnEditor([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
+    ASSERT_TRUE(EnModal<frmCreaModi>([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
         recibido = QStringList({e.txtCMFrecu->text(), e.txtCMDescri->text(), e.txtCMServi->text(),
                                 e.txtCMModo->text(), e.txtCMFecha->text(), e.txtCMObserva->text()})
                        .join('|');
@@ -161,7 +161,7 @@ TEST_F(EditorTest, SaveAddsOnceThenModifiesTheSameRecord) {
     }));
     EXPECT_EQ(recibido, QString::fromUtf8("14,230.500|Cambiada a mano|Radiodifusión|||"));
     EXPECT_EQ(Bytes("frecuencias.vyr"), indice);
-    EXPECT_EQ(Bytes("datos.vyr").substr(300), Registro({0, "Cambiada a mano", "Radiodifusi\xf3n"}));
+    EXPECT_EQ(Bytes("datos.vyr").substr(300), Registro("Cambiada a mano", "Radiodifusi\xf3n"));
 }
 
 TEST_F(EditorTest, BorrarAsksThenDeletesOnlyOnYes) {
@@ -172,7 +172,7 @@ TEST_F(EditorTest, BorrarAsksThenDeletesOnlyOnYes) {
         Teclea("7.1");
         m->FrecActual = 7.0;
         msg.respuestas = {r};
-        ASSERT_TRUE(EnEditor([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
+        ASSERT_TRUE(EnModal<frmCreaModi>([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
             Escribe(e.txtCMDescri, "Sin guardar");
             QTest::mouseClick(e.cmdCMBorrar, Qt::LeftButton);
         }));
@@ -181,14 +181,14 @@ TEST_F(EditorTest, BorrarAsksThenDeletesOnlyOnYes) {
         EXPECT_EQ(msg.vistos[0].titulo, "Borrar frecuencia");
         EXPECT_EQ(msg.vistos[0].botones, ui::Botones::SiNo);
         EXPECT_EQ(msg.vistos[0].icono, ui::Icono::Ninguno);
-        const std::string siete = Entrada(7.0, 1) + Registro({7.0, "Siete"});
+        const std::string siete = Entrada(7.0, 1) + Registro("Siete");
         if (r == ui::Respuesta::No) {
             EXPECT_EQ(Bytes("frecuencias.vyr"), Entrada(7.0, 1) + Entrada(7.1, 2));
-            EXPECT_EQ(Bytes("datos.vyr").substr(300), Registro({7.1, "Radio Exterior", "", "AM"}));
+            EXPECT_EQ(Bytes("datos.vyr").substr(300), Registro("Radio Exterior", "", "AM"));
             EXPECT_EQ(Ficha(*w), "7,100.000|Sin guardar||AM||");
         } else {
             EXPECT_EQ(Bytes("frecuencias.vyr"), Entrada(7.0, 1) + Entrada(0.0, 2));
-            EXPECT_EQ(Bytes("datos.vyr"), Registro({7.0, "Siete"}) + Registro({}));
+            EXPECT_EQ(Bytes("datos.vyr"), Registro("Siete") + Registro(""));
             EXPECT_EQ(Ficha(*w), "|||||");
         }
         w.reset();
@@ -201,7 +201,7 @@ TEST_F(EditorTest, SalirWritesNothingAndTheCloseBoxCopiesNothing) {
     Crea({{7.1, "Radio Exterior"}});
     const std::string indice = Bytes("frecuencias.vyr"), datos = Bytes("datos.vyr");
     Teclea("7.1");
-    ASSERT_TRUE(EnEditor([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
+    ASSERT_TRUE(EnModal<frmCreaModi>([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
         Escribe(e.txtCMDescri, "Cambiada");
         // Enter in a box presses no button; on a focused button it presses it.
         QTest::keyClick(e.txtCMDescri, Qt::Key_Return);
@@ -212,7 +212,7 @@ TEST_F(EditorTest, SalirWritesNothingAndTheCloseBoxCopiesNothing) {
         QTest::keyClick(e.cmdCMSalir, Qt::Key_Return);
     }));
     EXPECT_EQ(Ficha(*w), "7,100.000|Cambiada||||");
-    ASSERT_TRUE(EnEditor([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
+    ASSERT_TRUE(EnModal<frmCreaModi>([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
         Escribe(e.txtCMDescri, "Otra vez");
         e.close();
     }));
@@ -221,7 +221,7 @@ TEST_F(EditorTest, SalirWritesNothingAndTheCloseBoxCopiesNothing) {
     EXPECT_EQ(Bytes("datos.vyr"), datos);
 
     // A new frequency left by "Salir" comes back to the card; "Fecha hoy" then writes nothing.
-    ASSERT_TRUE(EnEditor([&] { Teclea("8"); },
+    ASSERT_TRUE(EnModal<frmCreaModi>([&] { Teclea("8"); },
                          [&](frmCreaModi& e) { QTest::mouseClick(e.cmdCMSalir, Qt::LeftButton); }));
     EXPECT_EQ(Ficha(*w), "8,000.000|-||||");
     QTest::mouseClick(w->cmdFicActFecha, Qt::LeftButton);
@@ -232,7 +232,7 @@ TEST_F(EditorTest, SalirWritesNothingAndTheCloseBoxCopiesNothing) {
 
 TEST_F(EditorTest, FechaHoyAndTextsOutsideTheCodePage) {
     Crea({});
-    ASSERT_TRUE(EnEditor([&] { Teclea("7.1"); }, [&](frmCreaModi& e) {
+    ASSERT_TRUE(EnModal<frmCreaModi>([&] { Teclea("7.1"); }, [&](frmCreaModi& e) {
         Escribe(e.txtCMDescri, QString::fromUtf8("Ωmega € ñ 😀"));
         Escribe(e.txtCMFecha, "010101");
         QTest::mouseClick(e.cmdCMActFecha, Qt::LeftButton);
@@ -240,7 +240,7 @@ TEST_F(EditorTest, FechaHoyAndTextsOutsideTheCodePage) {
         QTest::mouseClick(e.cmdCMGraba, Qt::LeftButton);
     }));
     // Each character the code page lacks is one "?", even outside the BMP.
-    EXPECT_EQ(Bytes("datos.vyr"), Registro({0, "?mega \x80 \xf1 ?", "", "", "051226", ""}));
+    EXPECT_EQ(Bytes("datos.vyr"), Registro("?mega \x80 \xf1 ?", "", "", "051226", ""));
 }
 
 }  // namespace

@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, ANewFrequencyOpensTheEditorWithItsDisplayText) {
     QString frecu, descri;
     bool vacias = false;
     // 7.0000004 is looked up unrounded, so 7 is not found.
-    const bool abierto = EnEditor([&] { Teclea("7.0000004"); }, [&](frmCreaModi& e) {
+    const bool abierto = EnModal<frmCreaModi>([&] { Teclea("7.0000004"); }, [&](frmCreaModi& e) {
         frecu = e.txtCMFrecu->text();
         vacias = e.txtCMDescri->text().isEmpty() && e.txtCMServi->text().isEmpty() &&
                  e.txtCMModo->text().isEmpty() && e.txtCMFecha->text().isEmpty() &&
@@ -193,7 +193,7 @@ TEST_F(MainWindowTest, MenuKeysExportAndImportWithTheStoresMessages) {
     ASSERT_EQ(msg.vistos.size(), 2u);
     EXPECT_EQ(msg.vistos[1].texto, "Datos recuperados de vyr.csv");
     EXPECT_EQ(w->txtFicDescri->text(), antes);
-    EXPECT_EQ(Bytes("datos.vyr"), Registro({7.1, "Otra cosa", "BC", "USB", "020202", "Nada"}));
+    EXPECT_EQ(Bytes("datos.vyr"), Registro("Otra cosa", "BC", "USB", "020202", "Nada"));
 }
 
 TEST_F(MainWindowTest, AboutBoxShowsTitleAndVersionAndIsMadeAfreshEachTime) {

@@ -31,14 +31,14 @@ void VentanasTest::TearDown() {
     m.reset();
 }
 
-std::string VentanasTest::Bytes(const std::string& n) const { return LeeFichero(tmp, n); }
+std::string VentanasTest::Bytes(const std::string& n) const { return LeeFichero(tmp.filePath(QString::fromStdString(n)).toStdString()); }
 
 void VentanasTest::Pon(const std::string& n, const std::string& bytes) const {
-    EscribeFichero(tmp, n, bytes);
+    EscribeFichero(tmp.filePath(QString::fromStdString(n)).toStdString(), bytes);
 }
 
 void VentanasTest::Crea(const std::vector<Fila>& filas, const std::string& servicios) {
-    EscribeAlmacen(tmp, filas);
+    EscribeAlmacen(tmp.path().toStdString(), filas);
     Pon("servicios.vyr", servicios);
     m = std::make_unique<Modulo>(tmp.path().toStdString(), msg, *fs);
     w = std::make_unique<frmVYRw>(*m, *env);
@@ -53,39 +53,6 @@ void VentanasTest::Crea(const std::vector<Fila>& filas, const std::string& servi
 void VentanasTest::Teclea(const QString& texto) {
     QTest::keyClicks(w->txtFrecu, texto);
     QTest::keyClick(w->txtFrecu, Qt::Key_Return);
-}
-
-bool VentanasTest::EsperaModal(const std::function<void()>& abre,
-                               const std::function<bool(QWidget*)>& es,
-                               const std::function<void(QWidget*)>& accion) {
-    bool hecho = false;
-    QTimer espera;
-    espera.setInterval(5);
-    QObject::connect(&espera, &QTimer::timeout, [&] {
-        QWidget* mw = QApplication::activeModalWidget();
-        if (hecho || !mw || !mw->isVisible() || !es(mw)) return;
-        mw->activateWindow();
-        if (!QTest::qWaitForWindowActive(mw)) return;
-        hecho = true;  // before the action, which may run a nested loop
-        espera.stop();
-        accion(mw);
-    });
-    // Whatever goes wrong, no modal window outlives the test.
-    QTimer rescate;
-    rescate.setSingleShot(true);
-    rescate.setInterval(10000);
-    QObject::connect(&rescate, &QTimer::timeout, [] {
-        while (QWidget* mw = QApplication::activeModalWidget()) mw->close();
-    });
-    espera.start();
-    rescate.start();
-    abre();
-    return hecho;
-}
-
-bool VentanasTest::EnEditor(const std::function<void()>& abre,
-                            const std::function<void(frmCreaModi&)>& accion) {
-    return EnModal<frmCreaModi>(abre, accion);
 }
 
 QString VentanasTest::Sale(QWidget* caja) {

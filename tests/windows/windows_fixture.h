@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_message_service.h"
-#include "fakes/fake_printer.h"
+#include "support/fake_clock.h"
+#include "support/fake_message_service.h"
+#include "support/fake_printer.h"
 #include "main_window/frm_vyrw.h"
 #include "query/query_fixture.h"
 #include "store/modulo.h"
@@ -38,11 +38,6 @@ protected:
 
     // Types a text into the entry box and presses Enter.
     void Teclea(const QString& texto);
-    // abre() opens a modal window of type T; accion runs once it is shown and
-    // active. false: it never came up (a fallback closed whatever was open).
-    template <class T>
-    bool EnModal(const std::function<void()>& abre, const std::function<void(T&)>& accion);
-    bool EnEditor(const std::function<void()>& abre, const std::function<void(frmCreaModi&)>& accion);
 
     // Tab out of an editor box, then the box's text.
     static QString Sale(QWidget* caja);
@@ -56,17 +51,6 @@ protected:
     std::unique_ptr<Modulo> m;
     std::unique_ptr<frmVYRw> w;
     int fines = 0;  // times the window asked the program to end
-
-private:
-    bool EsperaModal(const std::function<void()>& abre, const std::function<bool(QWidget*)>& es,
-                     const std::function<void(QWidget*)>& accion);
 };
-
-template <class T>
-bool VentanasTest::EnModal(const std::function<void()>& abre, const std::function<void(T&)>& accion) {
-    return EsperaModal(
-        abre, [](QWidget* mw) { return qobject_cast<T*>(mw) != nullptr; },
-        [&](QWidget* mw) { accion(*qobject_cast<T*>(mw)); });
-}
 
 }  // namespace vyr::test

@@ -6,20 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_message_service.h"
+#include "support/fake_message_service.h"
 #include "store/modulo.h"
 #include "support/ficheros.h"
 
 namespace vyr::test {
-
-std::string CarpetaTemporal();
-void BorraCarpeta(const std::string& ruta);
-bool Existe(const std::string& ruta);
-
-std::string Entrada(double frecuencia, std::int16_t numreg);  // 10 index bytes
-// 300 record bytes from five texts.
-std::string Registro(const std::string& d, const std::string& s = "", const std::string& m = "",
-                     const std::string& f = "", const std::string& o = "");
 
 class StoreTest : public ::testing::Test {
 protected:
