@@ -8,6 +8,7 @@
 
 #include "main_window/frequency_text.h"
 #include "store/csv.h"
+#include "support/faulty_file_system.h"
 #include "support/store_fixture.h"
 
 namespace vyr::test {
@@ -156,54 +157,12 @@ TEST_F(StoreTest, ExportThenImportRewritesEveryRecordUnchanged) {
     EXPECT_FALSE(m->CambioIndice);  // every line found its frequency
 }
 
-// The real file system, noting every write as file, offset and length.
-class Anota : public FileSystem {
-public:
-    struct Escritura {
-        std::string fichero;
-        std::int64_t pos;
-        std::size_t n;
-        bool operator==(const Escritura&) const = default;
-        friend void PrintTo(const Escritura& e, std::ostream* os) { *os << e.fichero << "@" << e.pos << "+" << e.n; }
-    };
-    std::vector<Escritura> escrituras;
-    int syncs = 0;
-
-    int OpenDir(const std::string& r, int& fd) override { return real().OpenDir(r, fd); }
-    int LockDir(int d) override { return real().LockDir(d); }
-    int OpenAt(int d, const std::string& n, int flags, int& fd) override {
-        const int err = real().OpenAt(d, n, flags, fd);
-        if (err == 0) nombres_[fd] = n;
-        return err;
-    }
-    int ReadAt(int fd, void* b, std::size_t n, std::int64_t o, std::size_t& l) override {
-        return real().ReadAt(fd, b, n, o, l);
-    }
-    int WriteAt(int fd, const void* b, std::size_t n, std::int64_t o) override {
-        escrituras.push_back({nombres_[fd], o, n});
-        return real().WriteAt(fd, b, n, o);
-    }
-    int Size(int fd, std::int64_t& t) override { return real().Size(fd, t); }
-    int Truncate(int fd, std::int64_t t) override { return real().Truncate(fd, t); }
-    int Sync(int fd) override {
-        ++syncs;
-        return real().Sync(fd);
-    }
-    int RenameAt(int d, const std::string& a, const std::string& b) override { return real().RenameAt(d, a, b); }
-    int UnlinkAt(int d, const std::string& n) override { return real().UnlinkAt(d, n); }
-    int Close(int fd) override { return real().Close(fd); }
-
-private:
-    static FileSystem& real() { return SistemaPosix(); }
-    std::map<int, std::string> nombres_;
-};
-
 // A sorted store has its records in no particular order. Lines that only
 // rewrite go out as one write of the span they cover when it is not much
 // more than their records; otherwise, and whenever a line adds, one write
 // per run of records in line order.
 TEST_F(StoreTest, ImportWritesOfRecordsOutOfSlotOrder) {
-    using E = Anota::Escritura;
+    using E = FaultyFileSystem::Escritura;
     const struct {
         const char* caso;
         std::vector<int> regDeSlot;  // slot s (from 1, frequency s MHz) names this record
@@ -242,7 +201,8 @@ TEST_F(StoreTest, ImportWritesOfRecordsOutOfSlotOrder) {
         Pon("frecuencias.vyr", indice);
         Pon("datos.vyr", datos);
         Pon("vyr.csv", c.csv);
-        Anota fs;
+        FaultyFileSystem fs;
+        fs.Vigila(dir);
         ASSERT_TRUE(Arranca(fs)) << c.caso;
         fs.escrituras.clear();
         fs.syncs = 0;

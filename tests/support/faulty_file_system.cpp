@@ -89,6 +89,7 @@ int FaultyFileSystem::OpenAt(int d, const std::string& n, int flags, int& fd) {
     if (err == 0) {
         const std::uint64_t ino = Inodo(fd);
         inodo_[fd] = ino;
+        nombre_[fd] = n;
         // A new file's bytes are on no disk yet, whatever inode it reuses.
         if (!existia) durable_[ino].clear();
     }
@@ -111,6 +112,7 @@ int FaultyFileSystem::WriteAt(int fd, const void* b, std::size_t n, std::int64_t
         if (falla_ == Falla::Corta && n > 1) real().WriteAt(fd, b, n / 2, o);
         return en_ % 2 ? ENOSPC : EIO;
     }
+    escrituras.push_back({nombre_[fd], o, n});
     return real().WriteAt(fd, b, n, o);
 }
 

@@ -9,6 +9,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "store/file_system.h"
 
@@ -38,6 +39,15 @@ public:
     void Arma(Falla falla, int n);
     bool Fallado() const { return fallado_; }
     int syncs = 0;  // syncs that reached the disk
+    // Every write that reached the disk, as file name, offset and length.
+    struct Escritura {
+        std::string fichero;
+        std::int64_t pos;
+        std::size_t n;
+        bool operator==(const Escritura&) const = default;
+        friend void PrintTo(const Escritura& e, std::ostream* os) { *os << e.fichero << "@" << e.pos << "+" << e.n; }
+    };
+    std::vector<Escritura> escrituras;
     // After a power cut: the folder as the disk held it. The store must be
     // gone (its descriptors closed) first.
     void Apaga();
@@ -71,6 +81,7 @@ private:
     int dirfd_ = -1;
     // The crash model: what the disk holds for each file and name.
     std::map<int, std::uint64_t> inodo_;                   // open descriptor -> inode
+    std::map<int, std::string> nombre_;                    // open descriptor -> file name
     std::map<std::uint64_t, std::string> durable_;         // inode -> synced bytes
     std::map<std::string, std::uint64_t> nombresDurables_; // name -> inode, as the folder's last sync left it
 };
