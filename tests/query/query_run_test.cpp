@@ -76,34 +76,6 @@ TEST_F(RunTest, RowCountFollowsTheListedRecords) {
     }
 }
 
-TEST_F(RunTest, RangeListsFromFrec1AndEndsAtFrec2) {
-    Crea({{6.9, "a"}, {7.0, "b"}, {7.1, "c"}, {7.2, "d"}, {8.0, "e"}});
-    frmConsultar& v = Ventana();
-    v.optVerEntre->setChecked(true);
-    v.txtFrecu1->setText("7");
-    v.txtFrecu2->setText("7.2");
-    Resultado r = Realiza();
-    ASSERT_TRUE(r.mostrado);
-    EXPECT_EQ(r.etiqueta, " 2 frecuencias visualizadas");
-    EXPECT_EQ(r.Fila(1), "7,000.000|b||||");
-    EXPECT_EQ(r.Fila(2), "7,100.000|c||||");
-    // The walk ended at 7.2 without reading its record.
-    EXPECT_EQ(m->BufDatos.Descripcion.SinEspaciosFinales(), "c");
-}
-
-TEST_F(RunTest, RangeWalkOnUnsortedSlotsEndsAtTheFirstFrequencyNotBelowFrec2) {
-    // Left unsorted by an earlier session: nothing tells this run to sort.
-    Crea({{7.0, "a"}, {0}, {7.5, "b"}, {7.1, "c"}});
-    frmConsultar& v = Ventana();
-    v.optVerEntre->setChecked(true);
-    v.txtFrecu1->setText("6");
-    v.txtFrecu2->setText("7.2");
-    Resultado r = Realiza();
-    ASSERT_TRUE(r.mostrado);
-    EXPECT_EQ(r.etiqueta, " 1 frecuencias visualizadas");
-    EXPECT_EQ(r.Fila(1), "7,000.000|a||||");
-}
-
 TEST_F(RunTest, AChangedIndexIsSortedFirstAndCurrentFrequencyKept) {
     Crea({{7.5, "b"}, {7.0, "a"}});
     m->FrecActual = 7.1;
@@ -122,62 +94,10 @@ TEST_F(RunTest, AChangedIndexIsSortedFirstAndCurrentFrequencyKept) {
     EXPECT_EQ(r.Fila(1), "7,000.000|a||||");
     EXPECT_EQ(r.Fila(2), "7,100.000|c||||");
     EXPECT_FALSE(m->CambioIndice);
+    // The walk ended at 7.5 without reading its record.
+    EXPECT_EQ(m->BufDatos.Descripcion.SinEspaciosFinales(), "c");
     EXPECT_EQ(m->FrecActual, 7.5);
     EXPECT_EQ(m->PosFrec, 1);  // no longer the slot of 7.5, as after any sort
-}
-
-struct CasoBusca {
-    const char* nombre;
-    const char *des, *ser, *mod, *obs;
-    bool escuchadas;
-    std::vector<double> listadas;
-};
-
-TEST_F(RunTest, SearchMatchesUpperCasedTextsAgainstFullWidthFields) {
-    const std::string cuarenta(40, 'A');
-    const std::vector<Fila> store = {
-        {1.0, "Radio Exterior", "BC", "AM", "051226"},
-        {2.0, "RADIO 5", "UTE", "USB", "      "},
-        {3.0, "Radio", "AER", "LSB", "-"},
-        {4.0, "Radios", "MAR", "CW", "", "Escuchada en Espa\xF1" "a"},
-        {0},
-        {6.0, cuarenta, "BCN", "FM", "", "\xE1rbol"},
-        {7.0, "\xDF" + std::string(39, 'b'), "", "", "\xA0\xA0\xA0\xA0\xA0\xA0"},
-    };
-    const std::string cuarentayuno(41, 'a');
-    const std::string ss = "ss" + std::string(39, 'b');  // what "ß..." would upper-case to
-    const CasoBusca casos[] = {
-        {"case-insensitive", "radio", "", "", "", false, {1, 2, 3, 4}},
-        {"trailing spaces supply the space", "RADIO ", "", "", "", false, {1, 2, 3}},
-        {"service or mode", "", "ute", "cw", "", false, {2, 4}},
-        {"accented letters upper-cased", "", "", "", "ESPAÑA", false, {4}},
-        {"accent at the start", "", "", "", "ÁRB", false, {6}},
-        {"longer than the field", cuarentayuno.c_str(), "", "", "", false, {}},
-        {"whole field width", cuarenta.c_str(), "", "", "", false, {6}},
-        {"Escuchadas: blank dates out, '-' counts", "radio", "", "", "", true, {1, 3}},
-        {"spaces match deleted slots too", "", "", "", " ", false, {1, 2, 3, 4, 0, 6, 7}},
-        {"a sharp s stays one character", ss.c_str(), "", "", "", false, {}},
-        {"Escuchadas: non-breaking spaces are a date", "\xC3\x9F" "B", "", "", "", true, {7}},
-        {"no match at all", "zzz", "", "", "", false, {}},
-    };
-    Crea(store);
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        frmConsultar& v = Ventana();
-        v.txtBusDes->setText(QString::fromUtf8(c.des));
-        v.txtBusSer->setText(QString::fromUtf8(c.ser));
-        v.txtBusMod->setText(QString::fromUtf8(c.mod));
-        v.txtBusObs->setText(QString::fromUtf8(c.obs));
-        v.chkEscuchadas->setChecked(c.escuchadas);
-        Resultado r = Realiza();
-        ASSERT_TRUE(r.mostrado);
-        std::vector<QString> vistas, esperadas;
-        for (std::size_t k = 1; k <= c.listadas.size(); ++k) vistas.push_back(r.celdas.at(k)[0]);
-        for (double f : c.listadas) esperadas.push_back(Pantalla(f));
-        EXPECT_EQ(vistas, esperadas);
-        EXPECT_EQ(r.etiqueta, QStringLiteral(" %1 frecuencias visualizadas").arg(c.listadas.size()));
-        EXPECT_EQ(r.Fila(static_cast<int>(c.listadas.size()) + 1), "|||||");
-    }
 }
 
 TEST_F(RunTest, SavedResultsReplaceTheFileWithTheExportsLines) {
