@@ -9,13 +9,13 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "query_fixture.h"
+#include "support/ventanas_fixture.h"
 #include "ui/qt_printer.h"
 
 namespace vyr::test {
 namespace {
 
-class CupsTest : public QueryTest {
+class CupsTest : public VentanasTest {
 protected:
     static void SetUpTestSuite() {
         servidor_ = new QTemporaryDir;
@@ -47,7 +47,7 @@ protected:
         Ejecuta("pdfinfo", {"-v"}, &a);
         Ejecuta("pdftotext", {"-v"}, &b);
         if (!a || !b) GTEST_SKIP() << "CUPS test skipped: poppler-utils not installed";
-        QueryTest::SetUp();
+        VentanasTest::SetUp();
         qt = std::make_unique<ui::QtPrinterFactory>(tmp.path().toStdString());
         factoria = qt.get();
     }
@@ -75,9 +75,10 @@ protected:
     void Imprime(int n) {
         std::vector<Fila> filas;
         for (int i = 1; i <= n; ++i) filas.push_back({100.0 + i, "Emisora " + std::to_string(i), "BC", "AM"});
-        Crea(filas);
+        Suelta();
+        Arranca(filas);
         const int antes = Completados();
-        frmConsultar& v = Ventana();
+        frmConsultar& v = Consulta();
         v.optVerTodo->setChecked(true);
         v.chkImprimir->setChecked(true);
         ASSERT_TRUE(Realiza().mostrado);

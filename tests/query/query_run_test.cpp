@@ -1,20 +1,17 @@
-// The query run over stores made for the purpose: the grid's rows and cells,
-// the count, "vyr.csv", the lines sent to the printer, and the early stops.
+// The query run through its window: what the grid lists in each mode, the
+// count, "vyr.csv", the lines sent to the printer, and the runs that stop.
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <functional>
 
-#include "main_window/frequency_text.h"
-#include "query_fixture.h"
 #include "support/faulty_file_system.h"
-#include "ui/texto.h"
+#include "support/ventanas_fixture.h"
 
 namespace vyr::test {
 namespace {
-
-QString Pantalla(double f) { return QString::fromStdString(TextoPantalla(f)); }
 
 std::vector<Fila> Vivas(int n) {
     std::vector<Fila> r;
@@ -22,219 +19,151 @@ std::vector<Fila> Vivas(int n) {
     return r;
 }
 
-class RunTest : public QueryTest {};
+using RunTest = VentanasTest;
 
-TEST_F(RunTest, AllModeSkipsDeletedSlotsAndFillsTheGrid) {
-    Crea({{7.1, "Radio Exterior", "Radiodifusi\xF3n", "AM", "051226", "Escuchada en Madrid"},
-          {0},
-          {0},
-          {9.5, "Otra", "BC", "FM"}});
-    m->FrecActual = 123.0;
-    m->PosFrec = 3;
-    frmConsultar& v = Ventana();
-    v.optVerTodo->setChecked(true);
-    Resultado r = Realiza();
-    ASSERT_TRUE(r.mostrado);
-    EXPECT_EQ(r.titulo, "VYR - Visualizar");
-    EXPECT_EQ(r.filas, 24);
-    EXPECT_EQ(r.etiqueta, " 2 frecuencias visualizadas");
-    EXPECT_EQ(r.Fila(1), QString::fromUtf8("7,100.000|Radio Exterior|Radiodifusión|AM|051226|Escuchada en Madrid"));
-    EXPECT_EQ(r.Fila(2), "9,500.000|Otra|BC|FM||");
-    for (int i = 3; i < 24; ++i) EXPECT_EQ(r.Fila(i), "|||||") << i;
-    // Cells hold the fields at full width.
-    EXPECT_EQ(r.celdas[1][1].size(), 40);
-    EXPECT_EQ(r.celdas[1][5].size(), 230);
-    EXPECT_EQ(r.cabecera, QStringList({"Frecuencia (MHz)", QString::fromUtf8("Descripción"), "Servicio",
-                                       "Modo", "Fecha", "Observaciones"}));
-    EXPECT_TRUE(r.focoEnCerrar);
-    EXPECT_TRUE(r.soloLectura);
-    EXPECT_EQ(descargas, 1);  // the query window is unloaded after the run
-    EXPECT_TRUE(v.isHidden());
-    EXPECT_EQ(m->FrecActual, 123.0);
-    EXPECT_EQ(m->PosFrec, 3);
-    EXPECT_TRUE(msg.vistos.empty());
-    EXPECT_EQ(impresoras.abiertas, 0);
-}
+struct Listado {
+    const char* nombre;
+    std::vector<Fila> filas;
+    std::function<void(Modulo&, frmConsultar&)> pide;
+    int listadas, filasGrid;
+    std::vector<QString> esperadas;  // the last data rows listed, in order
+    const char* csv = nullptr;       // vyr.csv afterwards, when the run saves
+    int impresas = -1;               // printed lines, when the run prints
+};
 
-TEST_F(RunTest, RowCountFollowsTheListedRecords) {
-    struct Caso {
-        int vivas, filas;
+void Todo(Modulo&, frmConsultar& v) { v.optVerTodo->setChecked(true); }
+
+TEST_F(RunTest, EachModeListsItsRecordsInTheGridTheFileAndOnPaper) {
+    const auto busca = [](const char* t, bool guarda = false, bool imprime = false) {
+        return [=](Modulo&, frmConsultar& v) {
+            v.txtBusDes->setText(t);
+            v.chkGuardar->setChecked(guarda);
+            v.chkImprimir->setChecked(imprime);
+        };
     };
-    for (const Caso c : {Caso{0, 24}, Caso{5, 24}, Caso{22, 24}, Caso{23, 25}, Caso{30, 32}, Caso{5000, 5002}}) {
-        w.reset();
-        m.reset();
-        Crea(Vivas(c.vivas));
-        Ventana().optVerTodo->setChecked(true);
-        Resultado r = Realiza();
-        ASSERT_TRUE(r.mostrado);
-        EXPECT_EQ(r.filas, c.filas) << c.vivas;
-        EXPECT_EQ(r.etiqueta, QStringLiteral(" %1 frecuencias visualizadas").arg(c.vivas));
-        if (c.vivas > 0) {
-            EXPECT_EQ(r.celdas[static_cast<std::size_t>(c.vivas)][0], Pantalla(c.vivas));
-        }
-        EXPECT_EQ(r.Fila(c.vivas + 1), "|||||") << c.vivas;
-    }
-}
-
-TEST_F(RunTest, AChangedIndexIsSortedFirstAndCurrentFrequencyKept) {
-    Crea({{7.5, "b"}, {7.0, "a"}});
-    m->FrecActual = 7.1;
-    m->BuscaFrecuencia();
-    ASSERT_TRUE(m->AltaRegistro("c", "", "", "", ""));
-    ASSERT_TRUE(m->CambioIndice);
-    m->FrecActual = 7.5;
-    m->PosFrec = 1;
-    frmConsultar& v = Ventana();
-    v.optVerEntre->setChecked(true);
-    v.txtFrecu1->setText("6");
-    v.txtFrecu2->setText("7.2");
-    Resultado r = Realiza();
-    ASSERT_TRUE(r.mostrado);
-    EXPECT_EQ(r.etiqueta, " 2 frecuencias visualizadas");
-    EXPECT_EQ(r.Fila(1), "7,000.000|a||||");
-    EXPECT_EQ(r.Fila(2), "7,100.000|c||||");
-    EXPECT_FALSE(m->CambioIndice);
-    // The walk ended at 7.5 without reading its record.
-    EXPECT_EQ(m->BufDatos.Descripcion.SinEspaciosFinales(), "c");
-    EXPECT_EQ(m->FrecActual, 7.5);
-    EXPECT_EQ(m->PosFrec, 1);  // no longer the slot of 7.5, as after any sort
-}
-
-TEST_F(RunTest, SavedResultsReplaceTheFileWithTheExportsLines) {
-    Crea({{7.1, "Radio Exterior   x", "Radiodifusi\xF3n", "AM", "051226", "Escuchada en Madrid"},
+    const auto entre = [](const char* f1, const char* f2, bool imprime = false) {
+        return [=](Modulo&, frmConsultar& v) {
+            v.optVerEntre->setChecked(true);
+            v.txtFrecu1->setText(f1);
+            v.txtFrecu2->setText(f2);
+            v.chkImprimir->setChecked(imprime);
+        };
+    };
+    const Listado casos[] = {
+        {"all: deleted slots skipped",
+         {{7.1, "Radio Exterior", "Radiodifusi\xF3n", "AM", "051226", "Escuchada en Madrid"}, {0}, {0},
+          {9.5, "Otra", "BC", "FM"}},
+         Todo, 2, 24,
+         {QString::fromUtf8("7,100.000|Radio Exterior|Radiodifusión|AM|051226|Escuchada en Madrid"),
+          "9,500.000|Otra|BC|FM||"}},
+        {"all: nothing stored", {}, Todo, 0, 24, {}},
+        {"all: 22 fill the grid", Vivas(22), Todo, 22, 24, {"22,000.000|Emisora 22|BC|AM||"}},
+        {"all: 23 add a row", Vivas(23), Todo, 23, 25, {"23,000.000|Emisora 23|BC|AM||"}},
+        {"all: 5000", Vivas(5000), Todo, 5000, 5002, {"5.000,000.000|Emisora 5000|BC|AM||"}},
+        // After a bigger grid, the next run's window is a fresh one.
+        {"search after a big run", Vivas(30), busca("Emisora 7"), 1, 24, {"7,000.000|Emisora 7|BC|AM||"}},
+        {"all: the range boxes are not checked", {{7.0, "a"}},
+         [](Modulo&, frmConsultar& v) {
+             v.txtFrecu1->setText("abc");
+             v.txtFrecu2->setText("xyz");
+             v.optVerTodo->setChecked(true);
+         },
+         1, 24, {"7,000.000|a||||"}},
+        {"a changed index is sorted first",
+         {{7.5, "b"}, {7.0, "a"}},
+         [&entre](Modulo& mo, frmConsultar& v) {
+             mo.FrecActual = 7.1;
+             mo.BuscaFrecuencia();
+             ASSERT_TRUE(mo.AltaRegistro("c", "", "", "", ""));
+             ASSERT_TRUE(mo.CambioIndice);
+             mo.FrecActual = 7.5;
+             mo.PosFrec = 1;  // no longer the slot of 7.5 once sorted, as after any sort
+             entre("6", "7.2")(mo, v);
+         },
+         2, 24, {"7,000.000|a||||", "7,100.000|c||||"}},
+        {"search saved: the export's lines",
+         {{7.1, "Radio Exterior   x", "Radiodifusi\xF3n", "AM", "051226", "Escuchada en Madrid"},
           {0},
           {145.8, "  Repetidor", "", "FM"},
-          {0.0012345, "Baliza"}});
-    Pon("vyr.csv", "old contents that must go\r\n");
-    frmConsultar& v = Ventana();
-    v.txtBusDes->setText("i");
-    v.chkGuardar->setChecked(true);
-    Resultado r = Realiza();
-    ASSERT_TRUE(r.mostrado);
-    EXPECT_EQ(Bytes("vyr.csv"),
-              "7100000;Radio Exterior   x;Radiodifusi\xF3n;AM;051226;Escuchada en Madrid\r\n"
-              "145800000;  Repetidor;;FM;;\r\n"
-              "1234.5;Baliza;;;;\r\n");
-    EXPECT_TRUE(msg.vistos.empty());
-}
-
-TEST_F(RunTest, EarlyStopsLeaveTheFileEmptyTheFontAndTheWindowAsTheyWere) {
-    struct Caso {
-        const char* nombre;
-        bool rango;
-        int mensajes;
+          {0.0012345, "Baliza"}},
+         busca("i", true), 3, 24, {"0,001.235|Baliza||||"},
+         "7100000;Radio Exterior   x;Radiodifusi\xF3n;AM;051226;Escuchada en Madrid\r\n"
+         "145800000;  Repetidor;;FM;;\r\n"
+         "1234.5;Baliza;;;;\r\n"},
+        // Range and search print their header even with nothing listed; all prints nothing.
+        {"range printed, none in it", {{7.0, "a"}}, entre("8", "9", true), 0, 24, {}, nullptr, 3},
+        {"search printed, none found", {{7.0, "a"}}, busca("zzz", false, true), 0, 24, {}, nullptr, 3},
+        {"all printed, none live", {{0}}, [](Modulo&, frmConsultar& v) {
+             v.optVerTodo->setChecked(true);
+             v.chkImprimir->setChecked(true);
+         }, 0, 24, {}, nullptr, 0},
     };
-    for (const Caso c : {Caso{"search without texts", false, 0}, Caso{"range refused", true, 1}}) {
-        SCOPED_TRACE(c.nombre);
-        Crea({{7.0, "a"}});
-        Pon("vyr.csv", "7000000;a;;;;\r\n");
+    for (const Listado& k : casos) {
+        SCOPED_TRACE(k.nombre);
+        Suelta();
         impresoras = FakePrinterFactory();
-        impresoras.fuente = "Times";
-        impresoras.puntos = 12;
         descargas = 0;
-        frmConsultar& v = Ventana();
-        v.optVerEntre->setChecked(c.rango);
-        v.txtFrecu1->setText("7.2");
-        v.txtFrecu2->setText("7.1");
-        v.chkGuardar->setChecked(true);
-        v.chkImprimir->setChecked(true);
-        Resultado r = Realiza();
-        EXPECT_FALSE(r.mostrado);
-        EXPECT_EQ(static_cast<int>(msg.vistos.size()), c.mensajes);
-        msg.vistos.clear();
-        EXPECT_EQ(Bytes("vyr.csv"), "");
-        EXPECT_EQ(impresoras.fuente, "Times");
-        EXPECT_EQ(impresoras.puntos, 12);
-        EXPECT_TRUE(impresoras.Lineas().empty());
-        EXPECT_EQ(descargas, 0);
-        EXPECT_TRUE(v.isVisible());
-        EXPECT_TRUE(v.chkGuardar->isChecked());
-        EXPECT_EQ(v.txtFrecu1->text(), c.rango ? "" : "7.2");
-        // The file was closed: the export can write it now.
-        EXPECT_TRUE(m->SalvarDatos());
-        EXPECT_EQ(Bytes("vyr.csv"), "7000000;a;;;;\r\n");
-        msg.vistos.clear();
-        w.reset();
-        m.reset();
+        Arranca(k.filas);
+        Pon("vyr.csv", "old contents that must go\r\n");
+        m->FrecActual = 123.0;
+        m->PosFrec = 3;
+        frmConsultar& v = Consulta();
+        k.pide(*m, v);
+        const double frec = m->FrecActual;
+        const int pos = m->PosFrec;
+        const Resultado r = Realiza();
+        ASSERT_TRUE(r.mostrado);
+        EXPECT_EQ(r.titulo, "VYR - Visualizar");
+        EXPECT_EQ(r.cabecera, QStringList({"Frecuencia (MHz)", QString::fromUtf8("Descripción"), "Servicio",
+                                           "Modo", "Fecha", "Observaciones"}));
+        EXPECT_EQ(r.etiqueta, QStringLiteral(" %1 frecuencias visualizadas").arg(k.listadas));
+        EXPECT_EQ(r.filas, k.filasGrid);
+        const int desde = k.listadas - int(k.esperadas.size()) + 1;
+        for (std::size_t i = 0; i < k.esperadas.size(); ++i) EXPECT_EQ(r.Fila(desde + int(i)), k.esperadas[i]);
+        for (int i = k.listadas + 1; i < r.filas; ++i) EXPECT_EQ(r.Fila(i), "|||||") << i;
+        if (k.listadas > 0) {  // cells hold the fields at full width
+            EXPECT_EQ(r.celdas[1][1].size(), 40);
+            EXPECT_EQ(r.celdas[1][5].size(), 230);
+        }
+        EXPECT_TRUE(r.focoEnCerrar);
+        EXPECT_TRUE(r.soloLectura);
+        EXPECT_EQ(descargas, 1);  // the query window is unloaded after the run
+        EXPECT_TRUE(v.isHidden());
+        EXPECT_TRUE(msg.vistos.empty());
+        EXPECT_EQ(m->FrecActual, frec);
+        EXPECT_EQ(m->PosFrec, pos);
+        EXPECT_FALSE(m->CambioIndice);
+        EXPECT_EQ(Bytes("vyr.csv"), k.csv ? k.csv : "old contents that must go\r\n");
+        EXPECT_EQ(impresoras.abiertas, k.impresas < 0 ? 0 : 1);
+        if (k.impresas >= 0) {
+            EXPECT_EQ(int(impresoras.Lineas().size()), k.impresas);
+            EXPECT_EQ(impresoras.impreso.back().tipo, Impreso::Fin);
+        }
+        if (std::string(k.nombre) == "a changed index is sorted first") {  // the walk ended at 7.5 unread
+            EXPECT_EQ(m->BufDatos.Descripcion.SinEspaciosFinales(), "c");
+        }
     }
 }
 
-TEST_F(RunTest, AnUnwritableFileIsReportedAndTheGridStillShown) {
-    Crea({{7.0, "a"}});
-    ASSERT_EQ(QDir(tmp.path()).mkdir("vyr.csv"), true);  // a folder where the file should go
-    frmConsultar& v = Ventana();
-    v.optVerTodo->setChecked(true);
-    v.chkGuardar->setChecked(true);
-    Resultado r = Realiza();
-    EXPECT_TRUE(r.mostrado);
-    ASSERT_EQ(msg.vistos.size(), 1u);
-    EXPECT_EQ(msg.vistos[0].texto, "No se puede escribir vyr.csv\nEn su lugar hay una carpeta.");
-    EXPECT_EQ(msg.vistos[0].titulo, "Salvar datos");
-    EXPECT_EQ(msg.vistos[0].icono, ui::Icono::Critico);
-}
-
-TEST_F(RunTest, ARecordThatCannotBeReadEndsTheRunWithNothingKept) {
-    FaultyFileSystem disco;
-    fs = &disco;
-    Crea(Vivas(3));
-    Pon("vyr.csv", "previo\r\n");
-    frmConsultar& v = Ventana();
-    v.optVerTodo->setChecked(true);
-    v.chkGuardar->setChecked(true);
-    v.chkImprimir->setChecked(true);
-    disco.Arma(Falla::Lectura, 2);  // the second record of the walk
-    const Resultado r = Realiza();
-    EXPECT_TRUE(disco.Fallado());
-    EXPECT_FALSE(r.mostrado) << "a listing with a hole in it";
-    ASSERT_EQ(msg.vistos.size(), 1u);
-    EXPECT_EQ(msg.vistos[0].texto, "No se puede leer datos.vyr\nError de entrada/salida en el disco.");
-    EXPECT_EQ(msg.vistos[0].icono, ui::Icono::Critico);
-    EXPECT_EQ(Bytes("vyr.csv"), "previo\r\n");
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(Ruta("vyr.csv.nuevo"))));
-    ASSERT_FALSE(impresoras.impreso.empty());
-    EXPECT_EQ(impresoras.impreso.back().tipo, Impreso::Anulado);
-    EXPECT_EQ(impresoras.fuente, "Arial");
-    EXPECT_EQ(descargas, 0);  // the query window stays for another try
-    w.reset();
-    m.reset();
-}
-
-TEST_F(RunTest, PrintedLinesPagesColoursAndFontPutBack) {
+TEST_F(RunTest, PrintedLinesKeepTheirFontAndColourAndThePrintersFontIsPutBack) {
     std::vector<Fila> filas = Vivas(81);
     filas[0] = {7.1, "Radio Exterior", "BC", "AM", "051226", "Escuchada en Madrid"};
-    filas[1] = {123456789.5, "Larga", "BC", "AM", "", ""};
-    Crea(filas);
-    frmConsultar& v = Ventana();
-    v.optVerTodo->setChecked(true);
-    v.chkImprimir->setChecked(true);
-    Resultado r = Realiza();
-    ASSERT_TRUE(r.mostrado);
+    Arranca(filas);
+    Todo(*m, Consulta());
+    consultar->chkImprimir->setChecked(true);
+    ASSERT_TRUE(Realiza().mostrado);
     const auto& p = impresoras.impreso;
-    // All mode: the first line brings the header; the 81st line a new page and header.
+    // Header, 80 lines, page, header, one line, end.
     ASSERT_EQ(p.size(), 3u + 80u + 1u + 3u + 1u + 1u);
-    const std::string cab =
-        "   Frecuencia      Descripción                              Servicio           Modo   Fecha  Observaciones";
-    const std::string raya =
-        "   --------------- ---------------------------------------- ------------------ ------ ------ --------------";
-    for (std::size_t base : {std::size_t(0), std::size_t(84)}) {
-        EXPECT_EQ(p[base].texto, "");
-        EXPECT_EQ(p[base + 1].texto, cab);
-        EXPECT_EQ(p[base + 2].texto, raya);
-        for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(p[base + k].color, 0x000000u);
-    }
-    EXPECT_EQ(p[83].tipo, Impreso::Pagina);
     EXPECT_EQ(p[3].texto,
               "         7,100.000 Radio Exterior                           BC                 AM     051226 Escuchada");
-    EXPECT_EQ(p[3].texto.size(), 102u);
-    EXPECT_EQ(p[4].texto.substr(0, 19), "23.456.789,500.000 ");
-    EXPECT_EQ(p[4].texto.substr(60, 2), "BC");
-    for (std::size_t k = 3; k < 83; ++k) {
+    for (std::size_t k : {0u, 1u, 2u, 84u, 85u, 86u}) EXPECT_EQ(p[k].color, 0x000000u) << k;
+    EXPECT_EQ(p[83].tipo, Impreso::Pagina);
+    for (std::size_t k = 3; k < 88; k += (k == 82 ? 5 : 1)) {
         EXPECT_EQ(p[k].color, (k - 3) % 2 == 0 ? 0x000080u : 0x008000u) << k;
         EXPECT_EQ(p[k].fuente, "Courier New");
         EXPECT_EQ(p[k].puntos, 9);
     }
-    EXPECT_EQ(p[87].texto.substr(0, 18), "        81,000.000");
-    EXPECT_EQ(p[87].color, 0x000080u);
     EXPECT_EQ(p[88].tipo, Impreso::Fin);
     EXPECT_EQ(impresoras.modo, ui::ModoColor::Color);
     EXPECT_EQ(impresoras.lineas_por_pagina, 83);
@@ -242,43 +171,82 @@ TEST_F(RunTest, PrintedLinesPagesColoursAndFontPutBack) {
     EXPECT_EQ(impresoras.puntos, 10);
 }
 
-TEST_F(RunTest, RangeAndSearchPrintTheHeaderEvenWithNothingListed) {
-    Crea({{7.0, "a"}});
+TEST_F(RunTest, RunsThatStopKeepTheFileThePrinterAndTheWindowAsTheyWere) {
     struct Caso {
+        const char* nombre;
         bool rango;
-        bool todo;
-        std::size_t lineas;
+        Falla falla;  // on the second record the walk reads
+        const char* mensaje;
+        const char* csv;  // an early stop leaves the file empty; a failed walk as it was
     };
-    for (const Caso c : {Caso{true, false, 3}, Caso{false, false, 3}, Caso{false, true, 0}}) {
-        impresoras.impreso.clear();
-        frmConsultar& v = Ventana();
-        if (c.rango) v.optVerEntre->setChecked(true);
-        if (c.todo) v.optVerTodo->setChecked(true);
-        v.txtFrecu1->setText("8");
-        v.txtFrecu2->setText("9");
-        v.txtBusDes->setText("zzz");
+    const Caso casos[] = {
+        {"search without texts", false, Falla::Ninguna, nullptr, ""},
+        {"range refused", true, Falla::Ninguna, "Frecuencia-2 menor que frecuencia-1", ""},
+        {"a record that cannot be read", false, Falla::Lectura,
+         "No se puede leer datos.vyr\nError de entrada/salida en el disco.", "previo\r\n"},
+    };
+    for (const Caso& k : casos) {
+        SCOPED_TRACE(k.nombre);
+        Suelta();
+        FaultyFileSystem disco;
+        fs = &disco;
+        impresoras = FakePrinterFactory();
+        impresoras.fuente = "Times";
+        impresoras.puntos = 12;
+        descargas = 0;
+        Arranca(Vivas(3));
+        Pon("vyr.csv", "previo\r\n");
+        disco.Vigila(tmp.path().toStdString());
+        frmConsultar& v = Consulta();
+        v.optVerEntre->setChecked(k.rango);
+        if (k.falla != Falla::Ninguna) v.optVerTodo->setChecked(true);
+        v.txtFrecu1->setText("7.2");
+        v.txtFrecu2->setText("7.1");
+        v.chkGuardar->setChecked(true);
         v.chkImprimir->setChecked(true);
-        if (c.todo) {
-            m->TablaFrec[1] = 0;  // nothing live to list
+        if (k.falla != Falla::Ninguna) disco.Arma(k.falla, 2);
+        EXPECT_FALSE(Realiza().mostrado) << "a listing with a hole in it";
+        EXPECT_EQ(disco.Fallado(), k.falla != Falla::Ninguna);
+        if (k.mensaje) {
+            ASSERT_FALSE(msg.vistos.empty());
+            EXPECT_EQ(msg.vistos.back().texto, k.mensaje);
+        } else {
+            EXPECT_TRUE(msg.vistos.empty());
         }
-        Resultado r = Realiza();
-        ASSERT_TRUE(r.mostrado);
-        EXPECT_EQ(impresoras.Lineas().size(), c.lineas);
-        EXPECT_EQ(impresoras.impreso.back().tipo, Impreso::Fin);
+        EXPECT_EQ(Bytes("vyr.csv"), k.csv);
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(Ruta("vyr.csv.nuevo"))));
+        EXPECT_EQ(impresoras.fuente, "Times");
+        EXPECT_EQ(impresoras.puntos, 12);
+        if (k.falla == Falla::Ninguna) {
+            EXPECT_TRUE(impresoras.Lineas().empty());
+        } else {
+            ASSERT_FALSE(impresoras.impreso.empty());
+            EXPECT_EQ(impresoras.impreso.back().tipo, Impreso::Anulado);
+        }
+        EXPECT_EQ(descargas, 0);  // the query window stays for another try
+        EXPECT_TRUE(v.isVisible());
+        EXPECT_TRUE(v.chkGuardar->isChecked());
+        EXPECT_EQ(v.txtFrecu1->text(), k.rango ? "" : "7.2");
+        // The file was closed: the export can write it now.
+        if (k.falla != Falla::Ninguna) disco.Arma(Falla::Ninguna, 0);
+        EXPECT_TRUE(m->SalvarDatos());
+        EXPECT_EQ(Bytes("vyr.csv"),
+                  "1000000;Emisora 1;BC;AM;;\r\n2000000;Emisora 2;BC;AM;;\r\n3000000;Emisora 3;BC;AM;;\r\n");
+        Suelta();
+        fs = &SistemaPosix();
     }
 }
 
-TEST_F(RunTest, EachRunGetsAFreshResultsWindow) {
-    Crea(Vivas(30));
-    frmConsultar& v = Ventana();
-    v.optVerTodo->setChecked(true);
-    ASSERT_EQ(Realiza().filas, 32);
-    frmConsultar& v2 = Ventana();
-    v2.txtBusDes->setText("Emisora 7");
-    Resultado r = Realiza();
-    EXPECT_EQ(r.filas, 24);
-    EXPECT_EQ(r.etiqueta, " 1 frecuencias visualizadas");
-    for (int i = 2; i < 24; ++i) EXPECT_EQ(r.Fila(i), "|||||") << i;
+TEST_F(RunTest, AnUnwritableFileIsReportedAndTheGridStillShown) {
+    Arranca({{7.0, "a"}});
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("vyr.csv"));  // a folder where the file should go
+    Todo(*m, Consulta());
+    consultar->chkGuardar->setChecked(true);
+    EXPECT_TRUE(Realiza().mostrado);
+    ASSERT_EQ(msg.vistos.size(), 1u);
+    EXPECT_EQ(msg.vistos[0].texto, "No se puede escribir vyr.csv\nEn su lugar hay una carpeta.");
+    EXPECT_EQ(msg.vistos[0].titulo, "Salvar datos");
+    EXPECT_EQ(msg.vistos[0].icono, ui::Icono::Critico);
 }
 
 }  // namespace

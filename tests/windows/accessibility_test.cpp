@@ -12,7 +12,7 @@
 #include "editor/frm_crea_modi.h"
 #include "query/frm_consultar.h"
 #include "query/frm_visualizar.h"
-#include "windows_fixture.h"
+#include "support/ventanas_fixture.h"
 
 namespace vyr::test {
 namespace {

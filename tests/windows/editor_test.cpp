@@ -8,7 +8,7 @@
 
 #include "editor/frm_crea_modi.h"
 #include "ui/caja_multilinea.h"
-#include "windows_fixture.h"
+#include "support/ventanas_fixture.h"
 
 namespace vyr::test {
 namespace {

