@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 #include <QTest>
 
 #include "editor/frm_crea_modi.h"
@@ -116,131 +117,134 @@ TEST(ServiceLookupTest, EverySlotIsComparedWithWhatTheMatchesBeforeLeft) {
     }
 }
 
-TEST_F(EditorTest, GuardarWhileTheDescriptionIsEmptyStoresADash) {
-    Crea({});
-    ASSERT_TRUE(EnModal<frmCreaModi>([&] { Teclea("7.1"); },
-                         [&](frmCreaModi& e) { QTest::mouseClick(e.cmdCMGraba, Qt::LeftButton); }));
-    EXPECT_EQ(Bytes("frecuencias.vyr"), Entrada(7.1, 1));
-    // The boxes never visited are stored empty, not as their placeholders.
-    EXPECT_EQ(Bytes("datos.vyr"), Registro("-", "", "", "", ""));
-    EXPECT_EQ(Ficha(*w), "7,100.000|-||||");
-    EXPECT_EQ(w->focusWidget(), w->txtFrecu);
-}
+// One opening of the editor: how it is reached, what is done in it, and
+// what the files, the card and the messages hold afterwards.
+struct Orden {
+    const char* nombre;
+    std::vector<Fila> filas;
+    const char* tecleado;  // typed in the entry box first
+    bool modifica;         // then "Modificar" opens the editor on the card
+    std::function<void(frmCreaModi&)> hace;
+    std::string indice, datos;  // expected bytes; empty: as they were
+    QString ficha;  // null: not checked
+    std::vector<ui::Respuesta> respuestas = {};
+    QString recibido = {};  // the editor's boxes as it opened, when checked
+};
 
-TEST_F(EditorTest, SaveAddsOnceThenModifiesTheSameRecord) {
-    Crea({{7.0, "Siete"}});
-    const auto guarda = [&](const QString& tecleado, const QString& descri) {
-        return EnModal<frmCreaModi>([&] { Teclea(tecleado); }, [&](frmCreaModi& e) {
-            Escribe(e.txtCMDescri, descri);
-            QTest::keyClick(e.txtCMDescri, Qt::Key_Tab);
-            QTest::keyClicks(e.txtCMServi, "BC");
-            QTest::mouseClick(e.cmdCMGraba, Qt::LeftButton);
-        });
+const char* kConfirma = "Confirmación de borrado";
+
+TEST_F(EditorTest, EachCommandWritesTheFilesAndCopiesTheCardBack) {
+    const auto clic = [](QPushButton* frmCreaModi::*b) {
+        return [b](frmCreaModi& e) { QTest::mouseClick(e.*b, Qt::LeftButton); };
     };
-    ASSERT_TRUE(guarda("14.2305", "Nueva"));
-    const std::string indice = Entrada(7.0, 1) + Entrada(14.2305, 2);
-    EXPECT_EQ(Bytes("frecuencias.vyr"), indice);
-    EXPECT_EQ(Bytes("datos.vyr").substr(300), Registro("Nueva", "Radiodifusi\xf3n"));
-    EXPECT_EQ(Ficha(*w), QString::fromUtf8("14,230.500|Nueva|Radiodifusión|||"));
-
-    // Not found as typed (7.0000004), but the displayed 7,000.000 is stored: modify 7.
-    ASSERT_TRUE(guarda("7.0000004", "Otra"));
-    EXPECT_EQ(Bytes("frecuencias.vyr"), indice);
-    EXPECT_EQ(Bytes("datos.vyr").substr(0, 300), Registro("Otra", "Radiodifusi\xf3n"));
-
-    // From the card: "Modificar" hands the record over trimmed; the index is not written.
-    Teclea("14.2305");
-    w->txtFicDescri->setText("Cambiada a mano");
-    QString recibido;
-    ASSERT_TRUE(EnModal<frmCreaModi>([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
-        recibido = QStringList({e.txtCMFrecu->text(), e.txtCMDescri->text(), e.txtCMServi->text(),
-                                e.txtCMModo->text(), e.txtCMFecha->text(), e.txtCMObserva->text()})
-                       .join('|');
-        EXPECT_EQ(Ficha(*w), "|||||");
-        QTest::mouseClick(e.cmdCMGraba, Qt::LeftButton);
-    }));
-    EXPECT_EQ(recibido, QString::fromUtf8("14,230.500|Cambiada a mano|Radiodifusión|||"));
-    EXPECT_EQ(Bytes("frecuencias.vyr"), indice);
-    EXPECT_EQ(Bytes("datos.vyr").substr(300), Registro("Cambiada a mano", "Radiodifusi\xf3n"));
-}
-
-TEST_F(EditorTest, BorrarAsksThenDeletesOnlyOnYes) {
-    for (const ui::Respuesta r : {ui::Respuesta::No, ui::Respuesta::Si}) {
-        SCOPED_TRACE(r == ui::Respuesta::Si ? "Si" : "No");
-        Crea({{7.0, "Siete"}, {7.1, "Radio Exterior", "", "AM"}});
+    const auto escribe = [](QString d, bool servicio, QPushButton* frmCreaModi::*b) {
+        return [=](frmCreaModi& e) {
+            Escribe(e.txtCMDescri, d);
+            if (servicio) {
+                QTest::keyClick(e.txtCMDescri, Qt::Key_Tab);
+                QTest::keyClicks(e.txtCMServi, "BC");
+            }
+            QTest::mouseClick(e.*b, Qt::LeftButton);
+        };
+    };
+    const std::vector<Fila> siete = {{7.0, "Siete"}}, dos = {{7.0, "Siete"}, {7.1, "Radio Exterior", "", "AM"}};
+    const Orden ordenes[] = {
+        // The boxes never visited are stored empty, not as their placeholders.
+        {"Guardar: an empty description stores a dash", {}, "7.1", false, clic(&frmCreaModi::cmdCMGraba),
+         Entrada(7.1, 1), Registro("-", "", "", "", ""), "7,100.000|-||||"},
+        {"Guardar adds a new frequency", siete, "14.2305", false, escribe("Nueva", true, &frmCreaModi::cmdCMGraba),
+         Entrada(7.0, 1) + Entrada(14.2305, 2), Registro("Siete") + Registro("Nueva", "Radiodifusi\xf3n"),
+         QString::fromUtf8("14,230.500|Nueva|Radiodifusión|||")},
+        // Not found as typed (7.0000004), but the displayed 7,000.000 is stored: modify 7.
+        {"Guardar modifies what the display text names", siete, "7.0000004", false,
+         escribe("Otra", true, &frmCreaModi::cmdCMGraba), "", Registro("Otra", "Radiodifusi\xf3n"),
+         QString::fromUtf8("7,000.000|Otra|Radiodifusión|||")},
+        // "Modificar" hands the card over trimmed; the index is not written.
+        {"Modificar from the card, then Guardar", dos, "7.1", true, clic(&frmCreaModi::cmdCMGraba), "",
+         Registro("Siete") + Registro("Cambiada a mano", "", "AM"), "7,100.000|Cambiada a mano||AM||", {},
+         "7,100.000|Cambiada a mano||AM||"},
+        {"Borrar answered No", dos, "7.1", true, escribe("Sin guardar", false, &frmCreaModi::cmdCMBorrar), "", "",
+         "7,100.000|Sin guardar||AM||", {ui::Respuesta::No}},
         // The current frequency is another one: the editor's own is deleted.
-        Teclea("7.1");
-        m->FrecActual = 7.0;
-        msg.respuestas = {r};
-        ASSERT_TRUE(EnModal<frmCreaModi>([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
-            Escribe(e.txtCMDescri, "Sin guardar");
-            QTest::mouseClick(e.cmdCMBorrar, Qt::LeftButton);
-        }));
-        ASSERT_EQ(msg.vistos.size(), 1u);
-        EXPECT_EQ(msg.vistos[0].texto, "Confirmación de borrado");
-        EXPECT_EQ(msg.vistos[0].titulo, "Borrar frecuencia");
-        EXPECT_EQ(msg.vistos[0].botones, ui::Botones::SiNo);
-        EXPECT_EQ(msg.vistos[0].icono, ui::Icono::Ninguno);
-        const std::string siete = Entrada(7.0, 1) + Registro("Siete");
-        if (r == ui::Respuesta::No) {
-            EXPECT_EQ(Bytes("frecuencias.vyr"), Entrada(7.0, 1) + Entrada(7.1, 2));
-            EXPECT_EQ(Bytes("datos.vyr").substr(300), Registro("Radio Exterior", "", "AM"));
-            EXPECT_EQ(Ficha(*w), "7,100.000|Sin guardar||AM||");
+        {"Borrar answered Si", dos, "7.1", true, escribe("Sin guardar", false, &frmCreaModi::cmdCMBorrar),
+         Entrada(7.0, 1) + Entrada(0.0, 2), Registro("Siete") + Registro(""), "|||||", {ui::Respuesta::Si}},
+        {"Salir by Enter on its button writes nothing", dos, "7.1", true,
+         [](frmCreaModi& e) {
+             Escribe(e.txtCMDescri, "Cambiada");
+             // Enter in a box presses no button; on a focused button it presses it.
+             QTest::keyClick(e.txtCMDescri, Qt::Key_Return);
+             EXPECT_TRUE(e.isVisible());
+             // On the offscreen 800x600 screen the design position would cut it.
+             EXPECT_TRUE(e.screen()->availableGeometry().contains(e.frameGeometry())) << e.frameGeometry().y();
+             e.cmdCMSalir->setFocus();
+             QTest::keyClick(e.cmdCMSalir, Qt::Key_Return);
+         },
+         "", "", "7,100.000|Cambiada||AM||"},
+        {"the close box copies nothing back", dos, "7.1", true,
+         [](frmCreaModi& e) {
+             Escribe(e.txtCMDescri, "Otra vez");
+             e.close();
+         },
+         "", "", "|||||"},
+        // Each character the code page lacks is one "?", even outside the BMP.
+        {"Fecha hoy, and texts outside the code page", {}, "7.1", false,
+         [](frmCreaModi& e) {
+             Escribe(e.txtCMDescri, QString::fromUtf8("Ωmega € ñ 😀"));
+             Escribe(e.txtCMFecha, "010101");
+             QTest::mouseClick(e.cmdCMActFecha, Qt::LeftButton);
+             EXPECT_EQ(e.txtCMFecha->text(), "051226");
+             QTest::mouseClick(e.cmdCMGraba, Qt::LeftButton);
+         },
+         Entrada(7.1, 1), Registro("?mega \x80 \xf1 ?", "", "", "051226", ""), {}},
+        {"Salir on a new frequency", dos, "8", false, clic(&frmCreaModi::cmdCMSalir), "", "", "8,000.000|-||||"},
+    };
+    for (const Orden& o : ordenes) {
+        SCOPED_TRACE(o.nombre);
+        Suelta();
+        Crea(o.filas);
+        const std::string indice = Bytes("frecuencias.vyr"), datos = Bytes("datos.vyr");
+        QString recibido;
+        const auto hace = [&](frmCreaModi& e) {
+            recibido = QStringList({e.txtCMFrecu->text(), e.txtCMDescri->text(), e.txtCMServi->text(),
+                                    e.txtCMModo->text(), e.txtCMFecha->text(), e.txtCMObserva->text()})
+                           .join('|');
+            if (o.modifica) {
+                EXPECT_EQ(Ficha(*w), "|||||");
+            }
+            o.hace(e);
+        };
+        if (o.modifica) {
+            Teclea(o.tecleado);
+            if (!o.recibido.isEmpty()) w->txtFicDescri->setText("Cambiada a mano");
+            m->FrecActual = 7.0;
+            msg.respuestas = {o.respuestas.begin(), o.respuestas.end()};
+            ASSERT_TRUE(EnModal<frmCreaModi>([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, hace));
         } else {
-            EXPECT_EQ(Bytes("frecuencias.vyr"), Entrada(7.0, 1) + Entrada(0.0, 2));
-            EXPECT_EQ(Bytes("datos.vyr"), Registro("Siete") + Registro(""));
-            EXPECT_EQ(Ficha(*w), "|||||");
+            ASSERT_TRUE(EnModal<frmCreaModi>([&] { Teclea(o.tecleado); }, hace));
+            EXPECT_TRUE(recibido.endsWith("|||||")) << recibido.toStdString();  // a new record's boxes are empty
         }
-        w.reset();
-        m.reset();
-        msg.vistos.clear();
+        if (!o.recibido.isEmpty()) {
+            EXPECT_EQ(recibido, o.recibido);
+        }
+        EXPECT_EQ(Bytes("frecuencias.vyr"), o.indice.empty() ? indice : o.indice);
+        EXPECT_EQ(Bytes("datos.vyr"), o.datos.empty() ? datos : o.datos);
+        if (!o.ficha.isNull()) {
+            EXPECT_EQ(Ficha(*w), o.ficha);
+        }
+        EXPECT_EQ(w->focusWidget(), w->txtFrecu);
+        EXPECT_EQ(msg.vistos.size(), o.respuestas.size());
+        for (const Mensaje& mm : msg.vistos) {
+            EXPECT_EQ(mm.texto, kConfirma);
+            EXPECT_EQ(mm.titulo, "Borrar frecuencia");
+            EXPECT_EQ(mm.botones, ui::Botones::SiNo);
+            EXPECT_EQ(mm.icono, ui::Icono::Ninguno);
+        }
     }
-}
-
-TEST_F(EditorTest, SalirWritesNothingAndTheCloseBoxCopiesNothing) {
-    Crea({{7.1, "Radio Exterior"}});
-    const std::string indice = Bytes("frecuencias.vyr"), datos = Bytes("datos.vyr");
-    Teclea("7.1");
-    ASSERT_TRUE(EnModal<frmCreaModi>([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
-        Escribe(e.txtCMDescri, "Cambiada");
-        // Enter in a box presses no button; on a focused button it presses it.
-        QTest::keyClick(e.txtCMDescri, Qt::Key_Return);
-        EXPECT_TRUE(e.isVisible());
-        // On the offscreen 800x600 screen the design position would cut it.
-        EXPECT_TRUE(e.screen()->availableGeometry().contains(e.frameGeometry())) << e.frameGeometry().y();
-        e.cmdCMSalir->setFocus();
-        QTest::keyClick(e.cmdCMSalir, Qt::Key_Return);
-    }));
-    EXPECT_EQ(Ficha(*w), "7,100.000|Cambiada||||");
-    ASSERT_TRUE(EnModal<frmCreaModi>([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); }, [&](frmCreaModi& e) {
-        Escribe(e.txtCMDescri, "Otra vez");
-        e.close();
-    }));
-    EXPECT_EQ(Ficha(*w), "|||||");
-    EXPECT_EQ(Bytes("frecuencias.vyr"), indice);
-    EXPECT_EQ(Bytes("datos.vyr"), datos);
-
-    // A new frequency left by "Salir" comes back to the card; "Fecha hoy" then writes nothing.
-    ASSERT_TRUE(EnModal<frmCreaModi>([&] { Teclea("8"); },
-                         [&](frmCreaModi& e) { QTest::mouseClick(e.cmdCMSalir, Qt::LeftButton); }));
-    EXPECT_EQ(Ficha(*w), "8,000.000|-||||");
+    // A new frequency left by "Salir" stays on the card; "Fecha hoy" then writes nothing.
+    const std::string datos = Bytes("datos.vyr");
     QTest::mouseClick(w->cmdFicActFecha, Qt::LeftButton);
     EXPECT_EQ(w->txtFicFecha->text(), "051226");
-    EXPECT_EQ(Bytes("frecuencias.vyr"), indice);
     EXPECT_EQ(Bytes("datos.vyr"), datos);
-}
-
-TEST_F(EditorTest, FechaHoyAndTextsOutsideTheCodePage) {
-    Crea({});
-    ASSERT_TRUE(EnModal<frmCreaModi>([&] { Teclea("7.1"); }, [&](frmCreaModi& e) {
-        Escribe(e.txtCMDescri, QString::fromUtf8("Ωmega € ñ 😀"));
-        Escribe(e.txtCMFecha, "010101");
-        QTest::mouseClick(e.cmdCMActFecha, Qt::LeftButton);
-        EXPECT_EQ(e.txtCMFecha->text(), "051226");
-        QTest::mouseClick(e.cmdCMGraba, Qt::LeftButton);
-    }));
-    // Each character the code page lacks is one "?", even outside the BMP.
-    EXPECT_EQ(Bytes("datos.vyr"), Registro("?mega \x80 \xf1 ?", "", "", "051226", ""));
 }
 
 }  // namespace
