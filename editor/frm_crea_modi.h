@@ -67,4 +67,10 @@ namespace vyr::editor {
 // text the previous matches left.
 QString BuscaServicios(const std::array<std::string, kMaxServicios + 1>& servicios, QString texto);
 
+enum class Campo { Descripcion, Servicio, Modo, Fecha, Observaciones };
+// The text a field box keeps when the focus leaves it: a placeholder for an
+// empty box, cut to the field's width, the mode upper-cased, the service
+// code looked up.
+QString Normalizado(Campo campo, const QString& texto, const std::array<std::string, kMaxServicios + 1>& servicios);
+
 }  // namespace vyr::editor

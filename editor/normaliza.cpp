@@ -18,37 +18,45 @@ QString BuscaServicios(const std::array<std::string, kMaxServicios + 1>& servici
     return texto;
 }
 
-}  // namespace vyr::editor
-
 namespace {
 
-QString Normalizado(QString texto, const char* vacio, int ancho) {
+QString Ajustado(QString texto, const char* vacio, int ancho) {
     if (texto.isEmpty()) texto = QString::fromLatin1(vacio);
-    if (vyr::ui::Caracteres(texto) > ancho) texto = vyr::ui::PrimerosCaracteres(texto, ancho);
+    if (ui::Caracteres(texto) > ancho) texto = ui::PrimerosCaracteres(texto, ancho);
     return texto;
 }
 
 }  // namespace
 
+QString Normalizado(Campo campo, const QString& texto, const std::array<std::string, kMaxServicios + 1>& servicios) {
+    switch (campo) {
+    case Campo::Descripcion: return Ajustado(texto, "-", 40);
+    case Campo::Servicio: return BuscaServicios(servicios, Ajustado(texto, "-", 18));
+    case Campo::Modo: return ui::Mayusculas(Ajustado(texto, "-", 6));
+    case Campo::Fecha: return Ajustado(texto, "-", 6);
+    case Campo::Observaciones: return Ajustado(texto, " ", 230);
+    }
+    return texto;
+}
+
+}  // namespace vyr::editor
+
 void frmCreaModi::Normaliza(QObject* caja) {
+    using vyr::editor::Campo;
+    using vyr::editor::Normalizado;
     if (caja == txtCMObserva) {
-        const QString antes = txtCMObserva->text();
-        const QString texto = Normalizado(antes, " ", 230);
-        if (texto != antes) txtCMObserva->setText(texto);
+        const QString texto = Normalizado(Campo::Observaciones, txtCMObserva->text(), m_.Servicios);
+        if (texto != txtCMObserva->text()) txtCMObserva->setText(texto);
         return;
     }
-    auto* linea = qobject_cast<QLineEdit*>(caja);
-    if (!linea) return;
-    QString texto = linea->text();
-    if (linea == txtCMDescri) {
-        texto = Normalizado(texto, "-", 40);
-    } else if (linea == txtCMServi) {
-        texto = vyr::editor::BuscaServicios(m_.Servicios, Normalizado(texto, "-", 18));
-    } else if (linea == txtCMModo) {
-        texto = vyr::ui::Mayusculas(Normalizado(texto, "-", 6));
-    } else if (linea == txtCMFecha) {
-        texto = Normalizado(texto, "-", 6);
+    const std::pair<QLineEdit*, Campo> lineas[] = {{txtCMDescri, Campo::Descripcion},
+                                                   {txtCMServi, Campo::Servicio},
+                                                   {txtCMModo, Campo::Modo},
+                                                   {txtCMFecha, Campo::Fecha}};
+    for (const auto& [linea, campo] : lineas) {
+        if (linea != caja) continue;
+        const QString texto = Normalizado(campo, linea->text(), m_.Servicios);
+        // Rewriting an unchanged text would lose the user's caret and undo history.
+        if (texto != linea->text()) linea->setText(texto);
     }
-    // Rewriting an unchanged text would lose the user's caret and undo history.
-    if (texto != linea->text()) linea->setText(texto);
 }
