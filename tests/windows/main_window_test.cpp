@@ -1,6 +1,7 @@
-// The main window: its design, focus order, the lookup on Enter, the menus
-// and the ways out of the program.
+// The main window: its design, focus order, the lookup on Enter, the card's
+// buttons, the menus and the ways out of the program.
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -155,29 +156,26 @@ TEST_F(MainWindowTest, ANewFrequencyOpensTheEditorWithItsDisplayText) {
     EXPECT_EQ(QApplication::focusWidget(), w->txtFrecu);
 }
 
-TEST_F(MainWindowTest, CtrlXEndsTheProgramInsteadOfCutting) {
-    Crea({{7.1, "Radio Exterior"}});
-    Teclea("7.1");
-    w->txtFicDescri->setFocus();
-    w->txtFicDescri->selectAll();
-    QTest::keyClick(w->txtFicDescri, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(fines, 1);
-    EXPECT_EQ(w->txtFicDescri->text().trimmed(), "Radio Exterior");
-}
-
-TEST_F(MainWindowTest, SalirTheMenuAndTheCloseBoxEndTheProgram) {
+TEST_F(MainWindowTest, SalirTheMenuTheCloseBoxAndCtrlXEndTheProgram) {
     const std::function<void()> salidas[] = {
         [&] { QTest::mouseClick(w->cmdSalir, Qt::LeftButton); },
         [&] { w->mnuSalir->trigger(); },
         [&] { w->close(); },
+        // In a card box Ctrl+X ends the program instead of cutting.
+        [&] {
+            w->txtFicDescri->setFocus();
+            w->txtFicDescri->selectAll();
+            QTest::keyClick(w->txtFicDescri, Qt::Key_X, Qt::ControlModifier);
+            EXPECT_EQ(w->txtFicDescri->text().trimmed(), "Radio Exterior");
+        },
     };
     for (const auto& sal : salidas) {
-        Crea({});
+        Suelta();
+        fines = 0;
+        Crea({{7.1, "Radio Exterior"}});
+        Teclea("7.1");
         sal();
         EXPECT_EQ(fines, 1);
-        w.reset();
-        m.reset();
-        fines = 0;
     }
 }
 
@@ -260,6 +258,79 @@ TEST_F(MainWindowTest, AOneLineMessageStaysOnOneLine) {
             box.accept();
         }));
     EXPECT_LT(alto, 2 * lineas);
+}
+
+// The card's buttons: "Fecha hoy" on the card's own frequency, "Modificar"
+// with an empty card, and "Consultar" with the query window kept by "Salir".
+TEST_F(MainWindowTest, FechaHoyStampsTheCardsOwnRecordEvenAfterAnImport) {
+    Crea({{7.1, "Radio Exterior", "Radiodifusi\xf3n", "AM", "010107", "Madrid"}, {9.5, "Otra", "", "", "020202"}});
+    Teclea("7.1");
+    w->txtFicDescri->setText("Cambiada a mano");
+    // The import's last line leaves 9.5 in FrecActual; the card still shows 7.1.
+    Pon("vyr.csv", "9500000;Otra;;;020202;\r\n");
+    w->mnuRecuperar->trigger();
+    ASSERT_DOUBLE_EQ(m->FrecActual, 9.5);
+    const std::string otra = Bytes("datos.vyr").substr(300);
+
+    QTest::mouseClick(w->cmdFicActFecha, Qt::LeftButton);
+    EXPECT_EQ(w->txtFicFecha->text(), "051226");
+    EXPECT_EQ(Bytes("datos.vyr").substr(0, 300),
+              Registro("Radio Exterior", "Radiodifusi\xf3n", "AM", "051226", "Madrid"));
+    EXPECT_EQ(Bytes("datos.vyr").substr(300), otra);
+    EXPECT_EQ(QApplication::focusWidget(), w->txtFrecu);
+    Teclea("7.1");
+    EXPECT_EQ(w->txtFicFecha->text(), "051226");
+}
+
+TEST_F(MainWindowTest, FechaHoyWritesNothingWhenTheShownTextIsNoStoredFrequency) {
+    // Only an import stores more decimals than the card shows.
+    Crea({{7.0000004, "Casi siete"}});
+    const std::string datos = Bytes("datos.vyr");
+    Teclea("7.0000004");
+    ASSERT_EQ(w->txtFicFrecu->text(), "7,000.000");
+    QTest::mouseClick(w->cmdFicActFecha, Qt::LeftButton);
+    EXPECT_EQ(w->txtFicFecha->text(), "051226");
+    EXPECT_EQ(Bytes("datos.vyr"), datos);
+    EXPECT_TRUE(msg.vistos.empty());
+}
+
+TEST_F(MainWindowTest, AnEmptyCardMakesBothCardButtonsDoNothingButMoveTheFocus) {
+    Crea({{7.1, "Radio Exterior"}});
+    const std::string datos = Bytes("datos.vyr");
+    for (QPushButton* b : {w->cmdFicActFecha, w->cmdFicModi}) {
+        SCOPED_TRACE(b->objectName().toStdString());
+        const bool abierto = EnModal<frmCreaModi>([&] { QTest::mouseClick(b, Qt::LeftButton); },
+                                      [](frmCreaModi& e) { e.close(); });
+        EXPECT_FALSE(abierto);
+        EXPECT_TRUE(w->txtFicFecha->text().isEmpty());
+        EXPECT_EQ(QApplication::focusWidget(), w->txtFrecu);
+    }
+    EXPECT_EQ(Bytes("datos.vyr"), datos);
+    EXPECT_TRUE(msg.vistos.empty());
+}
+
+TEST_F(MainWindowTest, ConsultarSalirKeepsTheCriteriaAndTheCloseBoxStillEnds) {
+    Crea({{7.1, "Radio Exterior"}});
+    Teclea("7.1");
+    const auto abre = [&] { QTest::mouseClick(w->cmdConsultar, Qt::LeftButton); };
+    ASSERT_TRUE(EnModal<frmConsultar>(abre, [](frmConsultar& c) {
+        QTest::keyClicks(c.txtBusDes, "radio");
+        QTest::mouseClick(c.chkGuardar, Qt::LeftButton);
+        QTest::mouseClick(c.cmdSalir, Qt::LeftButton);
+    }));
+    QString busDes;
+    bool guardar = false;
+    ASSERT_TRUE(EnModal<frmConsultar>(abre, [&](frmConsultar& c) {
+        busDes = c.txtBusDes->text();
+        guardar = c.chkGuardar->isChecked();
+        QTest::mouseClick(c.cmdSalir, Qt::LeftButton);
+    }));
+    EXPECT_EQ(busDes, "radio");
+    EXPECT_TRUE(guardar);
+    EXPECT_EQ(w->txtFicDescri->text().trimmed(), "Radio Exterior");
+    EXPECT_FALSE(QFile::exists(tmp.filePath("vyr.csv")));
+    w->close();
+    EXPECT_EQ(fines, 1);
 }
 
 }  // namespace
