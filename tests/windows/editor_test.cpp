@@ -50,10 +50,6 @@ TEST(NormalisationTest, WhatEachFieldKeepsWhenLeft) {
         {Campo::Descripcion, "  dos  ", "  dos  "},  // never trimmed
         {Campo::Modo, "usb", "USB"},
         {Campo::Modo, "am-sync", "AM-SYN"},  // cut to six, then upper case
-        {Campo::Modo, QString::fromUtf8("añ"), QString::fromUtf8("AÑ")},
-        // No upper case of its own in Windows-1252: stays as typed, same length.
-        {Campo::Modo, QString::fromUtf8("µs"), QString::fromUtf8("µS")},
-        {Campo::Modo, QString::fromUtf8("ßx"), QString::fromUtf8("ßX")},
         {Campo::Modo, "", "-"},
         {Campo::Servicio, "BC", QString::fromUtf8("Radiodifusión")},
         {Campo::Servicio, "AB", "Costeras"},  // "AB CD", then "CD Costeras"
