@@ -5,19 +5,16 @@
 #include <sys/wait.h>
 
 #include "store/csv.h"
-#include "support/store_fixture.h"
 #include "store/text_lines.h"
+#include "support/ficheros.h"
 
 namespace vyr::test {
-namespace {
 
-std::string Comillas(const std::string& t) {
+static std::string Comillas(const std::string& t) {
     std::string r = "'";
     for (char c : t) r += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return r + "'";
 }
-
-}  // namespace
 
 Ejecucion Ejecuta(const std::vector<std::string>& args, const std::string& entrada) {
     const std::string dir = CarpetaTemporal();
@@ -26,18 +23,14 @@ Ejecucion Ejecuta(const std::vector<std::string>& args, const std::string& entra
     for (const auto& a : args) orden += " " + Comillas(a);
     orden += " <" + Comillas(dir + "/in") + " >" + Comillas(dir + "/out") + " 2>" + Comillas(dir + "/err");
     const int r = std::system(orden.c_str());
-    Ejecucion e;
-    e.estado = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-    e.salida = LeeFichero(dir + "/out");
-    e.errores = LeeFichero(dir + "/err");
+    Ejecucion e{WIFEXITED(r) ? WEXITSTATUS(r) : -1, LeeFichero(dir + "/out"), LeeFichero(dir + "/err")};
     BorraCarpeta(dir);
     return e;
 }
 
 int Cifra(const std::string& informe, const std::string& que) {
     const auto k = informe.find("\n" + que + ": ");
-    if (k == std::string::npos) return -1;
-    return std::atoi(informe.c_str() + k + que.size() + 3);
+    return k == std::string::npos ? -1 : std::atoi(informe.c_str() + k + que.size() + 3);
 }
 
 std::vector<CamposVyr> LineasVyr(const std::string& bytes) {
