@@ -8,21 +8,20 @@
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "convert/conversion.h"
 #include "convert/ficheros.h"
-#include "convert/informe.h"
 #include "convert/mensajes.h"
 #include "convert/opciones.h"
-#include "convert/programa.h"
 #include "support/store_fixture.h"
 
 namespace vyr::conv {
 namespace {
 
 using F = Formato;
-using test::Ejecuta, test::EscribeFichero, test::LeeFichero;
+using test::EscribeFichero, test::LeeFichero;
 namespace fs = std::filesystem;
 
 const std::string kGqrx =
@@ -34,6 +33,27 @@ const std::string kGqrx =
     "   118300000; EPWA TWR                 ; AM                  ;      10000; Air Civ\n";
 const std::string kVyr = "118300000;EPWA TWR;Air Civ;AM;;BW 10 kHz\r\n148762500;B09 Plonsk;SP;NFM;;BW 10 kHz / Twice\r\n";
 
+struct Ejecucion { int estado; std::string salida, errores; };
+
+// vyr-convertir run as a user would, entrada on its standard input: its exit
+// status, standard output and error.
+Ejecucion Ejecuta(const std::vector<std::string>& args, const std::string& entrada = "") {
+    const auto comillas = [](const std::string& t) {
+        std::string r = "'";
+        for (char c : t) r += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return r + "'";
+    };
+    const std::string dir = test::CarpetaTemporal();
+    EscribeFichero(dir + "/in", entrada);
+    std::string orden = comillas(VYR_CONVERTIR);
+    for (const auto& a : args) orden += " " + comillas(a);
+    const int r = std::system((orden + " <" + comillas(dir + "/in") + " >" + comillas(dir + "/out") + " 2>" +
+                               comillas(dir + "/err")).c_str());
+    Ejecucion e{WIFEXITED(r) ? WEXITSTATUS(r) : -1, LeeFichero(dir + "/out"), LeeFichero(dir + "/err")};
+    test::BorraCarpeta(dir);
+    return e;
+}
+
 // The names in a folder, in order.
 std::string Listado(const std::string& dir) {
     std::set<std::string> r;
@@ -43,123 +63,116 @@ std::string Listado(const std::string& dir) {
     return t;
 }
 
-// Each run in a folder of its own, "@" in the arguments and the expected texts
-// standing for that folder: what it said, and each file as it is afterwards.
-// Nothing is left in the folder but what is named in "nuevo".
+// Whether t is the pattern, each "…" in it standing for any text.
+bool Encaja(const std::string& t, const std::string& patron) {
+    const std::string resto = "…";
+    std::size_t k = 0, p = 0;
+    for (std::size_t q; (q = patron.find(resto, p)) != std::string::npos; p = q + resto.size()) {
+        const std::string pieza = patron.substr(p, q - p);
+        if ((k = t.find(pieza, k)) == std::string::npos || (p == 0 && k != 0)) return false;
+        k += pieza.size();
+    }
+    return p == 0 ? t == patron : t.size() >= k + patron.size() - p && t.ends_with(patron.substr(p));
+}
+
+// Each run in a folder of its own, "@" in the arguments and the texts standing
+// for that folder: its status, its messages whole, and every file as it was
+// but the one named, which now holds the list converted; nodes that are not
+// files, and links to them, are left as they were even with --forzar.
 TEST(Programa, EveryRunLeavesTheFolderAsItSays) {
     struct Caso {
         std::vector<std::string> args;
-        int estado = 0;
-        std::vector<std::string> errores;  // each found in standard error; the whole of it when exacto
-        bool exacto = false;
-        std::string entrada = "", salida = "";  // standard input; the start of standard output
-        std::vector<std::pair<std::string, std::string>> ficheros = {};
-        std::string nuevo = "";
-        bool sinRoot = false;
+        int estado;
+        std::string errores, cambiado = "", entrada = "", salida = "";  // salida: how standard output starts
     };
-    const std::string normal = " no es un fichero normal (una carpeta, un dispositivo...); no se ha tocado.";
+    const std::string cuentas =
+        "  línea 7: descartada: la frecuencia \"abc\" no es un número\nFilas leídas: 4\nLíneas escritas: 2\n"
+        "Filas fusionadas con otra de la misma frecuencia: 1\nFilas descartadas: 1\n"
+        "Filas con acentos u otros caracteres: 1 leídas como UTF-8, 0 como Windows-1252\n"
+        "Caracteres transliterados: 2\nCaracteres sin equivalente, escritos como \"?\": 0\n"
+        "Caracteres sustituidos (\";\" por \",\", de control por espacio): 0\nCampos cortados: 0\n"
+        "Nombres de filas fusionadas que no caben en Observaciones: 0\n";
+    const std::string leido = "@/in.csv: formato gqrx (reconocido por el contenido)\n" + cuentas;
+    const auto bien = [&](const std::string& a) { return leido + "Escrito @/" + a + ".\n"; };
+    const auto mal = [](const std::string& t) { return "vyr-convertir: " + t + "\n"; };
+    const auto nodo = [&](const std::string& n) {
+        return mal("@/" + n + " no es un fichero normal (una carpeta, un dispositivo...); no se ha tocado. Para la "
+                   "salida estándar, use -.");
+    };
     const Caso casos[] = {
-        {{"@/in.csv", "@/vyr.csv"}, 0,
-         {"@/in.csv: formato gqrx (reconocido por el contenido)\n"
-          "  línea 7: descartada: la frecuencia \"abc\" no es un número\nFilas leídas: 4\nLíneas escritas: 2\n"
-          "Filas fusionadas con otra de la misma frecuencia: 1\nFilas descartadas: 1\n"
-          "Filas con acentos u otros caracteres: 1 leídas como UTF-8, 0 como Windows-1252\n"
-          "Caracteres transliterados: 2\nCaracteres sin equivalente, escritos como \"?\": 0\n"
-          "Caracteres sustituidos (\";\" por \",\", de control por espacio): 0\nCampos cortados: 0\n"
-          "Nombres de filas fusionadas que no caben en Observaciones: 0\nEscrito @/vyr.csv.\n"},
-         true, "", "", {{"vyr.csv", kVyr}}, "vyr.csv "},
-        {{"--de", "gqrx", "-", "-"}, 0, {"-: formato gqrx (indicado con --de)\n", "Escrito en la salida estándar.\n"},
-         false, kGqrx, kVyr},
-        {{"@/in.csv", "@/out.csv"}, 2,
-         {"vyr-convertir: @/out.csv ya existe; no se ha tocado. Use --forzar para reemplazarlo.\n"}, true, "", "",
-         {{"out.csv", "old"}}},
-        {{"--forzar", "@/in.csv", "@/out.csv"}, 0, {}, false, "", "", {{"out.csv", kVyr}}},
-        // The input itself may be the output: it is read whole first.
-        {{"--forzar", "@/in.csv", "@/in.csv"}, 0, {}, false, "", "", {{"in.csv", kVyr}}},
-        // Through a link the file is replaced and the link stays.
-        {{"--forzar", "@/in.csv", "@/enlace.csv"}, 0, {}, false, "", "", {{"lista.csv", kVyr}}},
-        {{"--forzar", "@/in.csv", "@/solo.csv"}, 1, {"no se puede escribir @/solo.csv: Permission denied"}, false, "",
-         "", {{"solo.csv", "old"}}, "", true},
-        {{"--ayuda"}, 0, {""}, true, "",
-         "Uso: vyr-convertir [--de FORMATO] [--a FORMATO] [--forzar] ENTRADA SALIDA\n"},
-        {{"@/nada.csv", "@/o"}, 1, {"vyr-convertir: no se puede leer @/nada.csv: No such file or directory"}},
-        {{"@", "@/o"}, 1, {"vyr-convertir: no se puede leer @: Is a directory"}},
-        {{"@/texto.txt", "@/o"}, 1, {"vyr-convertir: no se reconoce el formato de @/texto.txt. Formatos probados: "
-                                     "gqrx, sdrpp, chirp, eibi y vyr. Indíquelo con --de FORMATO."}},
+        {{"@/in.csv", "@/vyr.csv"}, 0, bien("vyr.csv"), "vyr.csv"},
+        {{"--de", "gqrx", "-", "-"}, 0, "-: formato gqrx (indicado con --de)\n" + cuentas + "Escrito en la salida estándar.\n",
+         "", kGqrx, kVyr},
+        {{"@/in.csv", "@/out.csv"}, 2, mal("@/out.csv ya existe; no se ha tocado. Use --forzar para reemplazarlo.")},
+        {{"--forzar", "@/in.csv", "@/out.csv"}, 0, bien("out.csv"), "out.csv"},
+        {{"--forzar", "@/in.csv", "@/in.csv"}, 0, bien("in.csv"), "in.csv"},  // read whole first
+        {{"--forzar", "@/in.csv", "@/enlace.csv"}, 0, bien("enlace.csv"), "lista.csv"},  // and the link stays
+        {{"--forzar", "@/in.csv", "@/solo.csv"}, 1, mal("no se puede escribir @/solo.csv: Permission denied")},
+        {{"--ayuda"}, 0, "", "", "", "Uso: vyr-convertir [--de FORMATO] [--a FORMATO] [--forzar] ENTRADA SALIDA\n"},
+        {{"@/nada.csv", "@/o"}, 1, mal("no se puede leer @/nada.csv: No such file or directory")},
+        {{"@", "@/o"}, 1, mal("no se puede leer @: Is a directory")},
+        {{"@/texto.txt", "@/o"}, 1, mal("no se reconoce el formato de @/texto.txt. Formatos probados: gqrx, sdrpp, chirp, "
+                                        "eibi y vyr. Indíquelo con --de FORMATO.")},
         // The rows refused are still listed before the message.
-        {{"@/malas.csv", "@/o"}, 1, {"  línea 2: descartada: la frecuencia 0 Hz está fuera",
-                                     "  línea 3: descartada: la frecuencia \"x\" no es un número",
-                                     "vyr-convertir: @/malas.csv no ha dado ninguna línea que escribir. No se ha escrito nada."}},
-        {{"--de", "sdrpp", "@/roto.json", "@/o"}, 1, {"vyr-convertir: @/roto.json no se puede leer como sdrpp: no es JSON"}},
-        {{"--de", "eibi", "--a", "gqrx", "@/in.csv", "@/o"}, 2, {"vyr-convertir: no se convierte de eibi a gqrx"}},
-        {{"--a", "sdrpp", "@/in.csv", "@/o"}, 2, {"vyr-convertir: no se convierte de gqrx a sdrpp"}},
-        {{"@/in.csv", "@/no/existe/o"}, 1, {"vyr-convertir: no se puede escribir @/no/existe/o (en su carpeta)"}},
-        {{"@/in.csv", "@/"}, 2, {"vyr-convertir: @/" + normal}},
-        {{"@/in.csv"}, 2, {"vyr-convertir: se esperaban ENTRADA y SALIDA, y hay 1 nombre de fichero\nUse --ayuda para ver el uso."}},
-        {{"--de", "xml", "@/in.csv", "@/o"}, 2, {"vyr-convertir: formato desconocido: \"xml\""}},
-        {{"-x", "@/in.csv", "@/o"}, 2, {"vyr-convertir: opción desconocida: -x"}},
+        {{"@/malas.csv", "@/o"}, 1, "@/malas.csv: formato chirp (reconocido por el contenido)\n"
+                                    "  línea 2: descartada: la frecuencia 0 Hz está fuera…\n"
+                                    "  línea 3: descartada: la frecuencia \"x\" no es un número\n…" +
+                                    mal("@/malas.csv no ha dado ninguna línea que escribir. No se ha escrito nada.")},
+        {{"--de", "sdrpp", "@/roto.json", "@/o"}, 1, mal("@/roto.json no se puede leer como sdrpp: no es JSON válido (…). No se ha escrito nada.")},
+        {{"--de", "eibi", "--a", "gqrx", "@/in.csv", "@/o"}, 2, mal("no se convierte de eibi a gqrx: a gqrx y a sdrpp solo desde vyr. Convierta antes a vyr y luego de vyr a gqrx.")},
+        {{"--a", "sdrpp", "@/in.csv", "@/o"}, 2, mal("no se convierte de gqrx a sdrpp: a gqrx y a sdrpp solo desde vyr. Convierta antes a vyr y luego de vyr a sdrpp.")},
+        {{"@/in.csv", "@/no/existe/o"}, 1, leido +
+         mal("no se puede escribir @/no/existe/o (en su carpeta): No such file or directory. No se ha escrito nada.")},
+        {{"@/in.csv"}, 2, mal("se esperaban ENTRADA y SALIDA, y hay 1 nombre de fichero\nUse --ayuda para ver el uso.")},
+        {{"--de", "xml", "@/in.csv", "@/o"}, 2, mal("formato desconocido: \"xml\" (son gqrx, sdrpp, chirp, eibi y vyr)\nUse --ayuda para ver el uso.")},
+        {{"-x", "@/in.csv", "@/o"}, 2, mal("opción desconocida: -x\nUse --ayuda para ver el uso.")},
+        {{"@/in.csv", "@/"}, 2, nodo("")}, {{"--forzar", "@/in.csv", "@/tubo"}, 2, nodo("tubo")},
+        {{"--forzar", "@/in.csv", "@/carpeta"}, 2, nodo("carpeta")},
+        {{"--forzar", "@/in.csv", "@/a-tubo"}, 2, nodo("a-tubo")},
+        {{"--forzar", "@/in.csv", "@/a-carpeta"}, 2, nodo("a-carpeta")},
+        {{"--forzar", "@/in.csv", "@/dispositivo"}, 2, nodo("dispositivo")},
     };
-    const auto en = [](std::string t, const std::string& dir) {
-        for (std::size_t k = 0; (k = t.find('@', k)) != std::string::npos; k += dir.size()) t.replace(k, 1, dir);
-        return t;
-    };
+    const std::pair<std::string, std::string> ficheros[] = {
+        {"in.csv", kGqrx}, {"out.csv", "old"}, {"lista.csv", "old"}, {"solo.csv", "old"},
+        {"texto.txt", "una lista cualquiera\n"}, {"malas.csv", "Location,Name,Frequency\r\n1,A,0\r\n2,B,x\r\n"},
+        {"roto.json", "{\"lists\": {\"A\": }"}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.args[0] + " " + c.args.back());
-        if (c.sinRoot && ::geteuid() == 0) {
-            std::cout << "[   INFO   ] root writes through any file mode; the read-only row is not run\n";
+        const std::string dir = test::CarpetaTemporal(), d = dir + "/";
+        const auto en = [&](std::string t) {
+            for (std::size_t k = 0; (k = t.find('@', k)) != std::string::npos; k += dir.size()) t.replace(k, 1, dir);
+            return t;
+        };
+        for (const auto& [n, t] : ficheros) EscribeFichero(d + n, t);
+        ::chmod((d + "solo.csv").c_str(), 0444);
+        fs::create_symlink("lista.csv", d + "enlace.csv");
+        ASSERT_EQ(::mkfifo((d + "tubo").c_str(), 0600), 0);
+        fs::create_directory(d + "carpeta");
+        fs::create_symlink("tubo", d + "a-tubo");
+        fs::create_symlink("carpeta", d + "a-carpeta");
+        // Only nodes made here: a character device of our own where the system lets us make one.
+        const bool dispositivo = ::mknod((d + "dispositivo").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+        if ((c.args.back() == "@/dispositivo" && !dispositivo) || (c.args.back() == "@/solo.csv" && ::geteuid() == 0)) {
+            std::cout << "[   INFO   ] no device node can be made here, or root writes through any file mode: "
+                      << c.args.back() << " is not run\n";
+            test::BorraCarpeta(dir);
             continue;
         }
-        const std::string dir = test::CarpetaTemporal();
-        for (const auto& [n, t] : {std::pair{"in.csv", kGqrx}, {"out.csv", "old"}, {"lista.csv", "old"}, {"solo.csv", "old"},
-                                   {"texto.txt", "una lista cualquiera\n"},
-                                   {"malas.csv", "Location,Name,Frequency\r\n1,A,0\r\n2,B,x\r\n"},
-                                   {"roto.json", "{\"lists\": {\"A\": }"}})
-            EscribeFichero(dir + "/" + n, t);
-        ::chmod((dir + "/solo.csv").c_str(), 0444);
-        fs::create_symlink("lista.csv", dir + "/enlace.csv");
+        const std::string antes = Listado(dir) + (test::Existe(d + c.cambiado) ? "" : c.cambiado + " ");
         std::vector<std::string> args;
-        for (const auto& a : c.args) args.push_back(en(a, dir));
+        for (const auto& a : c.args) args.push_back(en(a));
         const auto e = Ejecuta(args, c.entrada);
-        EXPECT_EQ(e.estado, c.estado) << e.errores;
-        for (const auto& t : c.errores)
-            EXPECT_TRUE(c.exacto ? e.errores == en(t, dir) : e.errores.find(en(t, dir)) != std::string::npos) << e.errores;
+        EXPECT_EQ(e.estado, c.estado);
+        EXPECT_TRUE(Encaja(e.errores, en(c.errores))) << e.errores;
         EXPECT_TRUE(c.salida.empty() ? e.salida.empty() : e.salida.starts_with(c.salida)) << e.salida;
-        for (const auto& [n, t] : c.ficheros) EXPECT_EQ(LeeFichero(dir + "/" + n), t) << n;
-        EXPECT_TRUE(fs::is_symlink(dir + "/enlace.csv"));
-        EXPECT_EQ(Listado(dir), "enlace.csv in.csv lista.csv malas.csv out.csv roto.json solo.csv texto.txt " + c.nuevo);
+        for (const auto& [n, t] : ficheros) EXPECT_EQ(LeeFichero(d + n), n == c.cambiado ? kVyr : t) << n;
+        if (!c.cambiado.empty()) EXPECT_EQ(LeeFichero(d + c.cambiado), kVyr);
+        EXPECT_EQ(Listado(dir), antes);
+        EXPECT_TRUE(fs::is_symlink(d + "enlace.csv") && fs::is_symlink(d + "a-tubo") && fs::is_symlink(d + "a-carpeta"));
+        EXPECT_TRUE(fs::is_fifo(d + "a-tubo") && fs::is_empty(d + "a-carpeta") && fs::is_fifo(d + "tubo"));
+        EXPECT_TRUE(!dispositivo || fs::is_character_file(d + "dispositivo"));
         test::BorraCarpeta(dir);
     }
-}
-
-// Only nodes made here, in the test's own folder: a device, a pipe, a folder,
-// and links to them, each left as it was even with --forzar.
-TEST(Programa, ForzarNeverRenamesOverADeviceAFolderOrAPipe) {
-    const std::string dir = test::CarpetaTemporal();
-    EscribeFichero(dir + "/in.csv", kGqrx);
-    ASSERT_EQ(::mkfifo((dir + "/tubo").c_str(), 0600), 0);
-    fs::create_directory(dir + "/carpeta");
-    fs::create_symlink("tubo", dir + "/a-tubo");
-    fs::create_symlink("carpeta", dir + "/a-carpeta");
-    std::vector<std::pair<std::string, mode_t>> nodos = {
-        {"tubo", S_IFIFO}, {"carpeta", S_IFDIR}, {"a-tubo", S_IFIFO}, {"a-carpeta", S_IFDIR}};
-    // A character device of our own where the system lets us make one.
-    if (::mknod((dir + "/dispositivo").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0)
-        nodos.push_back({"dispositivo", S_IFCHR});
-    else
-        std::cout << "[   INFO   ] no device node can be made here; the device row is not run\n";
-    const std::string antes = Listado(dir);
-    for (const auto& [nombre, tipo] : nodos) {
-        const auto e = Ejecuta({"--forzar", dir + "/in.csv", dir + "/" + nombre});
-        EXPECT_EQ(e.estado, 2) << nombre;
-        EXPECT_EQ(e.errores, "vyr-convertir: " + dir + "/" + nombre + " no es un fichero normal (una carpeta, un "
-                             "dispositivo...); no se ha tocado. Para la salida estándar, use -.\n");
-        struct stat st {};
-        ASSERT_EQ(::stat((dir + "/" + nombre).c_str(), &st), 0) << nombre;
-        EXPECT_EQ(st.st_mode & S_IFMT, tipo) << nombre;
-    }
-    EXPECT_TRUE(fs::is_empty(dir + "/carpeta"));
-    EXPECT_EQ(Listado(dir), antes);
-    test::BorraCarpeta(dir);
 }
 
 // The file written beside SALIDA is the converter's own: not the store's
@@ -203,18 +216,6 @@ TEST(Programa, UnknownAmbiguousAndRefusedConversions) {
         const auto r = Convierte({c.de, c.a, "x"}, c.bytes);
         EXPECT_EQ(std::to_string(r.estado) + (r.leida ? " leída " : " ") + r.error, c.esperado);
     }
-}
-
-TEST(Programa, WarnsWhenTheListIsLargerThanTheStore) {
-    std::string vyr;
-    for (int k = 0; k < 5001; ++k) vyr += std::to_string(1000000 + k) + ";;;;;\r\n";
-    const auto c = Convierte({F::Vyr, F::Vyr, "x"}, vyr);
-    ASSERT_EQ(c.estado, 0);
-    EXPECT_NE(Informe(c, "x", F::Vyr).find("Aviso: VYR guarda como mucho 5000 frecuencias"), std::string::npos);
-    const auto d = Convierte({F::Vyr, F::Vyr, "x"}, vyr.substr(0, vyr.size() - 14));
-    EXPECT_EQ(d.recuento.lineasEscritas, 5000);
-    EXPECT_TRUE(d.recuento.descartes.empty());
-    EXPECT_EQ(Informe(d, "x", F::Vyr).find("Aviso"), std::string::npos);
 }
 
 // What was read, as "de>a [forzar] [ayuda] [entrada] [salida]", or the error.
