@@ -161,7 +161,8 @@ TEST_P(Reales, ThroughTheReceiversAndBack) {
             // SDR++ needs names unique in a list and never empty: "X (2)",
             // or the frequency; cut to 40 again, "X (2)" may read as X.
             ++nombres;
-            EXPECT_TRUE(antes[i][1].empty() ? nombre.ends_with(" MHz") : nombre.starts_with(antes[i][1] + " (")) << nombre;
+            const std::string& era = antes[i][1];
+            EXPECT_TRUE(era.empty() ? nombre.ends_with(" MHz") : nombre.starts_with(era + " (")) << nombre;
         }
         EXPECT_LE(nombres, receptor == F::Gqrx ? 0 : ida.recuento.nombresCambiados) << Nombre(receptor);
         EXPECT_EQ(modos, ida.recuento.modosCambiados) << Nombre(receptor);
@@ -178,13 +179,13 @@ INSTANTIATE_TEST_SUITE_P(Ficheros, Reales, ::testing::ValuesIn(kReales), [](cons
 // Every frequency, name and mode that the receiver has comes back, and the
 // trip out says which modes it has not.
 TEST(IdaYVuelta, ThroughGqrxAndSdrpp) {
-    const std::string vyr = "1000;VLF;;;;\r\n6070000;CFRX Toronto;BC;AM;051226;BW 10 kHz\r\n"
-                            "7100000.5;Le\xF3n \x93" "DX\x94;RA;LSB;;\r\n14230000;SSTV;RA;USB;;\r\n14070000;Morse;RA;CW;;\r\n"
-                            "145500000;Repetidor;RA;NFM;;\r\n101500000;5UV Radio Adelaide;FM;WFM;;\r\n"
-                            "10489500000;QO-100;SA;RAW;;\r\n";
+    const std::string vyr =
+        "1000;VLF;;;;\r\n6070000;CFRX Toronto;BC;AM;051226;BW 10 kHz\r\n7100000.5;Le\xF3n \x93" "DX\x94;RA;LSB;;\r\n"
+        "14230000;SSTV;RA;USB;;\r\n14070000;Morse;RA;CW;;\r\n145500000;Repetidor;RA;NFM;;\r\n"
+        "101500000;5UV Radio Adelaide;FM;WFM;;\r\n10489500000;QO-100;SA;RAW;;\r\n";
     for (F receptor : {F::Gqrx, F::Sdrpp}) {
         auto [antes, despues, ida] = Viaje(vyr, F::Vyr, receptor);
-        std::sort(antes.begin(), antes.end(), [](const auto& a, const auto& b) { return std::stod(a[0]) < std::stod(b[0]); });
+        std::sort(antes.begin(), antes.end(), [](const auto& a, const auto& b) { return stod(a[0]) < stod(b[0]); });
         // Gqrx keeps whole hertz, and said so; no mode in SDR++ is "none".
         (receptor == F::Gqrx ? antes[2][0] : antes[0][2]) = receptor == F::Gqrx ? "7100001" : "RAW";
         EXPECT_EQ(receptor == F::Gqrx ? ida.recuento.herciosRedondeados : ida.recuento.modosCambiados, 1);

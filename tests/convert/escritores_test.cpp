@@ -28,7 +28,8 @@ TEST(Escritores, GqrxAsGqrxWritesIt) {
     EXPECT_EQ(EscribeGqrx({L("75587500", "FENZ Wellington", "FENZ", "NFM", {"BW 12,5 kHz"}),
                            L("88600000", "Radio Active", "FM Radio", "WFM"),
                            L("118300000", "A name longer than twenty-five", "", "AM", {"otra cosa"}),
-                           L("145000000.5", "Half; hertz", "a,b", "RTTY"), L("146000000", "", "Amateur", "FM", {}, "051226")},
+                           L("145000000.5", "Half; hertz", "a,b", "RTTY"),
+                           L("146000000", "", "Amateur", "FM", {}, "051226")},
                           c),
               "# Tag name          ;  color\nAmateur             ; #c0c0c0\nFENZ                ; #c0c0c0\n"
               "FM Radio            ; #c0c0c0\nUntagged            ; #c0c0c0\na b                 ; #c0c0c0\n\n"
@@ -39,11 +40,14 @@ TEST(Escritores, GqrxAsGqrxWritesIt) {
               "   145000001; Half, hertz              ; RTTY                ;      10000; a b\n"
               "   146000000;                          ; Narrow FM           ;      12500; Amateur\n");
     // Half a hertz rounded; RTTY unknown; FM comes back as NFM; "otra cosa" and the date have no place.
-    EXPECT_EQ(std::tuple(c.herciosRedondeados, c.modosDesconocidos, c.modosCambiados, c.sinSitio), std::tuple(1, 1, 1, 2));
+    EXPECT_EQ(std::tuple(c.herciosRedondeados, c.modosDesconocidos, c.modosCambiados, c.sinSitio),
+              std::tuple(1, 1, 1, 2));
 }
 
 // SDR++'s JSON, four spaces a level, built here by hand: a list and its bookmarks.
-std::string Lista(const std::string& nombre, const std::vector<std::tuple<std::string, int, std::string, int>>& marcas) {
+using Marca = std::tuple<std::string, int, std::string, int>;  // name, bandwidth, frequency, mode
+
+std::string Lista(const std::string& nombre, const std::vector<Marca>& marcas) {
     const std::string s(16, ' ');
     std::string r = "        \"" + nombre + "\": {\n            \"bookmarks\": {\n";
     for (const auto& [n, ancho, hz, modo] : marcas)
@@ -55,7 +59,8 @@ std::string Lista(const std::string& nombre, const std::vector<std::tuple<std::s
 TEST(Escritores, SdrppAsSdrppLoadsIt) {
     Recuento c;
     EXPECT_EQ(EscribeSdrpp({L("118300000", "Tower", "Air Band", "AM"), L("118350000", "Tower", "Air Band", "AM"),
-                            L("145800000", "", "", "USB", {"BW 2,7 kHz"}), L("224298.0625", "Tower (2)", "Air Band", "RTTY")},
+                            L("145800000", "", "", "USB", {"BW 2,7 kHz"}),
+                            L("224298.0625", "Tower (2)", "Air Band", "RTTY")},
                            c),
               "{\n    \"bookmarkDisplayMode\": 1,\n    \"lists\": {\n" +
                   Lista("Air Band", {{"Tower", 10000, "118300000", 2}, {"Tower (2)", 10000, "118350000", 2},
@@ -66,9 +71,10 @@ TEST(Escritores, SdrppAsSdrppLoadsIt) {
 }
 
 TEST(Escritores, OnlyOurFormatGoesOutToTheReceivers) {
-    for (Formato de : kFormatos)
-        for (Formato a : kFormatos)
-            EXPECT_EQ(Admitida(de, a), a == Formato::Vyr || (de == Formato::Vyr && a != Formato::Chirp && a != Formato::Eibi))
+    using F = Formato;
+    for (F de : kFormatos)
+        for (F a : kFormatos)
+            EXPECT_EQ(Admitida(de, a), a == F::Vyr || (de == F::Vyr && (a == F::Gqrx || a == F::Sdrpp)))
                 << Nombre(de) << " " << Nombre(a);
 }
 

@@ -50,7 +50,8 @@ TEST(Lectores, EachFormat) {
         {LeeChirp,
          "\xEF\xBB\xBF# a comment\r\nLocation,Name,Frequency,Duplex,Offset,Mode,Comment\r\n"
          "1,SEA 01,156.050000,-,4.600000,FM,\"Port Operations, Commercial\"\r\n# 2,commented,156.1,,,FM,\r\n"
-         "3,Two\r\n4,\"Multi\r\nline\",156.2,,,NFM,\"quote \"\"q\"\"\"\r\n5,Caf\xE9,156.3,,,AM,\r\n6,\"open,156.4,,,AM,\r\n",
+         "3,Two\r\n4,\"Multi\r\nline\",156.2,,,NFM,\"quote \"\"q\"\"\"\r\n5,Caf\xE9,156.3,,,AM,\r\n"
+         "6,\"open,156.4,,,AM,\r\n",
          "[Location|Name|Frequency|Duplex|Offset|Mode|Comment|]\n"
          "3 línea 3: 1|SEA 01|156.050000|-|4.600000|FM|Port Operations, Commercial|\n"
          "6 línea 6: 4|Multi\r\nline|156.2|||NFM|quote \"q\"|\n8 línea 8: 5|Café|156.3|||AM||\n"
@@ -94,7 +95,8 @@ TEST(Lectores, EachFormat) {
 // Records: "line:field|field", "!" for a quote never closed.
 TEST(Lectores, QuotedCsv) {
     const struct { std::string bytes, esperado; } casos[] = {
-        {"a,b\r\nc,d\r\n", "1:a|b 2:c|d"}, {"1,\"x, y\",z\n", "1:1|x, y|z"}, {"\"say \"\"hi\"\"\",2\n", "1:say \"hi\"|2"},
+        {"a,b\r\nc,d\r\n", "1:a|b 2:c|d"}, {"1,\"x, y\",z\n", "1:1|x, y|z"},
+        {"\"say \"\"hi\"\"\",2\n", "1:say \"hi\"|2"},
         {"\"two\r\nlines\",2\r\nnext,3\r\n", "1:two\r\nlines|2 3:next|3"}, {"a,,\n\n\nb\n", "1:a|| 4:b"},
         {"in\"side,\"\"\n", "1:in\"side|"}, {"last", "1:last"}, {"1,\"never closed\n2,3\n", "1:1|never closed\n2,3\n!"},
     };

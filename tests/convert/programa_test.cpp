@@ -24,6 +24,8 @@ using F = Formato;
 using test::EscribeFichero, test::LeeFichero;
 namespace fs = std::filesystem;
 
+const std::string kFormatosDichos = "gqrx, sdrpp, chirp, eibi y vyr";
+
 const std::string kGqrx =
     "# Tag name          ;  color\nSP                  ; #c0c0c0\n\n"
     "# Frequency ; Name                     ; Modulation          ;  Bandwidth; Tags\n"
@@ -31,17 +33,17 @@ const std::string kGqrx =
     "   148762500; Twice                    ; Narrow FM           ;      10000; SP\n"
     "        abc ; Not a number             ; AM                  ;      10000; SP\n"
     "   118300000; EPWA TWR                 ; AM                  ;      10000; Air Civ\n";
-const std::string kVyr = "118300000;EPWA TWR;Air Civ;AM;;BW 10 kHz\r\n148762500;B09 Plonsk;SP;NFM;;BW 10 kHz / Twice\r\n";
+const std::string kVyr =
+    "118300000;EPWA TWR;Air Civ;AM;;BW 10 kHz\r\n148762500;B09 Plonsk;SP;NFM;;BW 10 kHz / Twice\r\n";
 
 struct Ejecucion { int estado; std::string salida, errores; };
 
 // vyr-convertir run as a user would, entrada on its standard input: its exit
 // status, standard output and error.
 Ejecucion Ejecuta(const std::vector<std::string>& args, const std::string& entrada = "") {
-    const auto comillas = [](const std::string& t) {
-        std::string r = "'";
-        for (char c : t) r += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        return r + "'";
+    const auto comillas = [](std::string t) {
+        for (std::size_t k = 0; (k = t.find('\'', k)) != std::string::npos; k += 4) t.replace(k, 1, "'\\''");
+        return "'" + t + "'";
     };
     const std::string dir = test::CarpetaTemporal();
     EscribeFichero(dir + "/in", entrada);
@@ -95,14 +97,19 @@ TEST(Programa, EveryRunLeavesTheFolderAsItSays) {
     const std::string leido = "@/in.csv: formato gqrx (reconocido por el contenido)\n" + cuentas;
     const auto bien = [&](const std::string& a) { return leido + "Escrito @/" + a + ".\n"; };
     const auto mal = [](const std::string& t) { return "vyr-convertir: " + t + "\n"; };
+    const auto uso = [&](const std::string& t) { return mal(t + "\nUse --ayuda para ver el uso."); };
+    const auto hacia = [&](const std::string& de, const std::string& a) {
+        return mal("no se convierte de " + de + " a " + a +
+                   ": a gqrx y a sdrpp solo desde vyr. Convierta antes a vyr y luego de vyr a " + a + ".");
+    };
     const auto nodo = [&](const std::string& n) {
         return mal("@/" + n + " no es un fichero normal (una carpeta, un dispositivo...); no se ha tocado. Para la "
                    "salida estándar, use -.");
     };
     const Caso casos[] = {
         {{"@/in.csv", "@/vyr.csv"}, 0, bien("vyr.csv"), "vyr.csv"},
-        {{"--de", "gqrx", "-", "-"}, 0, "-: formato gqrx (indicado con --de)\n" + cuentas + "Escrito en la salida estándar.\n",
-         "", kGqrx, kVyr},
+        {{"--de", "gqrx", "-", "-"}, 0,
+         "-: formato gqrx (indicado con --de)\n" + cuentas + "Escrito en la salida estándar.\n", "", kGqrx, kVyr},
         {{"@/in.csv", "@/out.csv"}, 2, mal("@/out.csv ya existe; no se ha tocado. Use --forzar para reemplazarlo.")},
         {{"--forzar", "@/in.csv", "@/out.csv"}, 0, bien("out.csv"), "out.csv"},
         {{"--forzar", "@/in.csv", "@/in.csv"}, 0, bien("in.csv"), "in.csv"},  // read whole first
@@ -111,21 +118,22 @@ TEST(Programa, EveryRunLeavesTheFolderAsItSays) {
         {{"--ayuda"}, 0, "", "", "", "Uso: vyr-convertir [--de FORMATO] [--a FORMATO] [--forzar] ENTRADA SALIDA\n"},
         {{"@/nada.csv", "@/o"}, 1, mal("no se puede leer @/nada.csv: No such file or directory")},
         {{"@", "@/o"}, 1, mal("no se puede leer @: Is a directory")},
-        {{"@/texto.txt", "@/o"}, 1, mal("no se reconoce el formato de @/texto.txt. Formatos probados: gqrx, sdrpp, chirp, "
-                                        "eibi y vyr. Indíquelo con --de FORMATO.")},
+        {{"@/texto.txt", "@/o"}, 1, mal("no se reconoce el formato de @/texto.txt. Formatos probados: " +
+                                        kFormatosDichos + ". Indíquelo con --de FORMATO.")},
         // The rows refused are still listed before the message.
         {{"@/malas.csv", "@/o"}, 1, "@/malas.csv: formato chirp (reconocido por el contenido)\n"
                                     "  línea 2: descartada: la frecuencia 0 Hz está fuera…\n"
                                     "  línea 3: descartada: la frecuencia \"x\" no es un número\n…" +
                                     mal("@/malas.csv no ha dado ninguna línea que escribir. No se ha escrito nada.")},
-        {{"--de", "sdrpp", "@/roto.json", "@/o"}, 1, mal("@/roto.json no se puede leer como sdrpp: no es JSON válido (…). No se ha escrito nada.")},
-        {{"--de", "eibi", "--a", "gqrx", "@/in.csv", "@/o"}, 2, mal("no se convierte de eibi a gqrx: a gqrx y a sdrpp solo desde vyr. Convierta antes a vyr y luego de vyr a gqrx.")},
-        {{"--a", "sdrpp", "@/in.csv", "@/o"}, 2, mal("no se convierte de gqrx a sdrpp: a gqrx y a sdrpp solo desde vyr. Convierta antes a vyr y luego de vyr a sdrpp.")},
+        {{"--de", "sdrpp", "@/roto.json", "@/o"}, 1,
+         mal("@/roto.json no se puede leer como sdrpp: no es JSON válido (…). No se ha escrito nada.")},
+        {{"--de", "eibi", "--a", "gqrx", "@/in.csv", "@/o"}, 2, hacia("eibi", "gqrx")},
+        {{"--a", "sdrpp", "@/in.csv", "@/o"}, 2, hacia("gqrx", "sdrpp")},
         {{"@/in.csv", "@/no/existe/o"}, 1, leido +
          mal("no se puede escribir @/no/existe/o (en su carpeta): No such file or directory. No se ha escrito nada.")},
-        {{"@/in.csv"}, 2, mal("se esperaban ENTRADA y SALIDA, y hay 1 nombre de fichero\nUse --ayuda para ver el uso.")},
-        {{"--de", "xml", "@/in.csv", "@/o"}, 2, mal("formato desconocido: \"xml\" (son gqrx, sdrpp, chirp, eibi y vyr)\nUse --ayuda para ver el uso.")},
-        {{"-x", "@/in.csv", "@/o"}, 2, mal("opción desconocida: -x\nUse --ayuda para ver el uso.")},
+        {{"@/in.csv"}, 2, uso("se esperaban ENTRADA y SALIDA, y hay 1 nombre de fichero")},
+        {{"--de", "xml", "@/in.csv", "@/o"}, 2, uso("formato desconocido: \"xml\" (son " + kFormatosDichos + ")")},
+        {{"-x", "@/in.csv", "@/o"}, 2, uso("opción desconocida: -x")},
         {{"@/in.csv", "@/"}, 2, nodo("")}, {{"--forzar", "@/in.csv", "@/tubo"}, 2, nodo("tubo")},
         {{"--forzar", "@/in.csv", "@/carpeta"}, 2, nodo("carpeta")},
         {{"--forzar", "@/in.csv", "@/a-tubo"}, 2, nodo("a-tubo")},
@@ -152,9 +160,10 @@ TEST(Programa, EveryRunLeavesTheFolderAsItSays) {
         fs::create_symlink("carpeta", d + "a-carpeta");
         // Only nodes made here: a character device of our own where the system lets us make one.
         const bool dispositivo = ::mknod((d + "dispositivo").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
-        if ((c.args.back() == "@/dispositivo" && !dispositivo) || (c.args.back() == "@/solo.csv" && ::geteuid() == 0)) {
+        const std::string& salida = c.args.back();
+        if ((salida == "@/dispositivo" && !dispositivo) || (salida == "@/solo.csv" && ::geteuid() == 0)) {
             std::cout << "[   INFO   ] no device node can be made here, or root writes through any file mode: "
-                      << c.args.back() << " is not run\n";
+                      << salida << " is not run\n";
             test::BorraCarpeta(dir);
             continue;
         }
@@ -166,9 +175,10 @@ TEST(Programa, EveryRunLeavesTheFolderAsItSays) {
         EXPECT_TRUE(Encaja(e.errores, en(c.errores))) << e.errores;
         EXPECT_TRUE(c.salida.empty() ? e.salida.empty() : e.salida.starts_with(c.salida)) << e.salida;
         for (const auto& [n, t] : ficheros) EXPECT_EQ(LeeFichero(d + n), n == c.cambiado ? kVyr : t) << n;
-        if (!c.cambiado.empty()) EXPECT_EQ(LeeFichero(d + c.cambiado), kVyr);
+        EXPECT_EQ(c.cambiado.empty() ? kVyr : LeeFichero(d + c.cambiado), kVyr);
         EXPECT_EQ(Listado(dir), antes);
-        EXPECT_TRUE(fs::is_symlink(d + "enlace.csv") && fs::is_symlink(d + "a-tubo") && fs::is_symlink(d + "a-carpeta"));
+        for (const char* enlace : {"enlace.csv", "a-tubo", "a-carpeta"})
+            EXPECT_TRUE(fs::is_symlink(d + enlace)) << enlace;
         EXPECT_TRUE(fs::is_fifo(d + "a-tubo") && fs::is_empty(d + "a-carpeta") && fs::is_fifo(d + "tubo"));
         EXPECT_TRUE(!dispositivo || fs::is_character_file(d + "dispositivo"));
         test::BorraCarpeta(dir);
@@ -205,12 +215,13 @@ TEST(Programa, TemporaryFileIsTheConvertersOwn) {
 TEST(Programa, UnknownAmbiguousAndRefusedConversions) {
     const std::string dos = "7100000;Radio;BC;AM;;\r\n# Frequency ; Name ; Modulation ; Bandwidth; Tags\r\n";
     const struct { std::optional<F> de; F a; std::string bytes, esperado; } casos[] = {
-        {{}, F::Vyr, "hola\n", "1 no se reconoce el formato de x. Formatos probados: gqrx, sdrpp, chirp, eibi y vyr. "
-                               "Indíquelo con --de FORMATO."},
+        {{}, F::Vyr, "hola\n", "1 no se reconoce el formato de x. Formatos probados: " + kFormatosDichos +
+                               ". Indíquelo con --de FORMATO."},
         {{}, F::Vyr, dos, "1 el formato de x es ambiguo: podría ser gqrx y vyr. Indíquelo con --de FORMATO."},
         {F::Vyr, F::Vyr, dos, "0 leída "},
         {{}, F::Gqrx, "Location,Name,Frequency\r\n1,A,146.52\r\n",
-         "2 no se convierte de chirp a gqrx: a gqrx y a sdrpp solo desde vyr. Convierta antes a vyr y luego de vyr a gqrx."},
+         "2 no se convierte de chirp a gqrx: a gqrx y a sdrpp solo desde vyr. Convierta antes a vyr y luego de vyr a "
+         "gqrx."},
     };
     for (const auto& c : casos) {
         const auto r = Convierte({c.de, c.a, "x"}, c.bytes);
@@ -223,21 +234,23 @@ std::string Leido(const LecturaOpciones& r) {
     if (!r.opciones) return r.error.empty() ? "sin opciones ni error" : r.error;
     const Opciones& o = *r.opciones;
     return (o.de ? std::string(Nombre(*o.de)) : "-") + ">" + std::string(Nombre(o.a)) + (o.forzar ? " forzar" : "") +
-           (o.ayuda ? " ayuda" : "") + " [" + o.entrada + "] [" + o.salida + "]" + (r.error.empty() ? "" : " " + r.error);
+           (o.ayuda ? " ayuda" : "") + " [" + o.entrada + "] [" + o.salida + "]" + (r.error.empty() ? "" : r.error);
 }
 
 TEST(Programa, CommandLine) {
     const std::string vacio = "un nombre de fichero está vacío; para la entrada o la salida estándar, use -";
     const struct { std::vector<std::string> args; std::string leido; } casos[] = {
         {{"a.csv", "vyr.csv"}, "->vyr [a.csv] [vyr.csv]"}, {{"--de", "gqrx", "a", "b"}, "gqrx>vyr [a] [b]"},
-        {{"--de=EIBI", "--a=vyr", "a", "-"}, "eibi>vyr [a] [-]"}, {{"-", "--a", "sdrpp", "--forzar", "b"}, "->sdrpp forzar [-] [b]"},
+        {{"--de=EIBI", "--a=vyr", "a", "-"}, "eibi>vyr [a] [-]"},
+        {{"-", "--a", "sdrpp", "--forzar", "b"}, "->sdrpp forzar [-] [b]"},
         {{"--", "--forzar", "b"}, "->vyr [--forzar] [b]"}, {{"--ayuda"}, "->vyr ayuda [] []"},
         {{"a", "--ayuda", "--forzar"}, "->vyr forzar ayuda [] []"},
         {{}, "se esperaban ENTRADA y SALIDA, y hay 0 nombres de fichero"},
         {{"a"}, "se esperaban ENTRADA y SALIDA, y hay 1 nombre de fichero"},
         {{"a", "b", "c"}, "se esperaban ENTRADA y SALIDA, y hay 3 nombres de fichero"},
-        {{"--de", "csv", "a", "b"}, "formato desconocido: \"csv\" (son gqrx, sdrpp, chirp, eibi y vyr)"},
-        {{"a", "b", "--de"}, "falta el formato después de --de"}, {{"--force", "a", "b"}, "opción desconocida: --force"},
+        {{"--de", "csv", "a", "b"}, "formato desconocido: \"csv\" (son " + kFormatosDichos + ")"},
+        {{"a", "b", "--de"}, "falta el formato después de --de"},
+        {{"--force", "a", "b"}, "opción desconocida: --force"},
         {{"-f", "a", "b"}, "opción desconocida: -f"}, {{"a", ""}, vacio}, {{"", "b"}, vacio},
     };
     for (const auto& c : casos) EXPECT_EQ(Leido(LeeOpciones(c.args)), c.leido) << c.leido;
