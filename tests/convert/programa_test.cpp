@@ -175,7 +175,9 @@ TEST(Programa, EveryRunLeavesTheFolderAsItSays) {
         EXPECT_TRUE(Encaja(e.errores, en(c.errores))) << e.errores;
         EXPECT_TRUE(c.salida.empty() ? e.salida.empty() : e.salida.starts_with(c.salida)) << e.salida;
         for (const auto& [n, t] : ficheros) EXPECT_EQ(LeeFichero(d + n), n == c.cambiado ? kVyr : t) << n;
-        EXPECT_EQ(c.cambiado.empty() ? kVyr : LeeFichero(d + c.cambiado), kVyr);
+        if (!c.cambiado.empty()) {
+            EXPECT_EQ(LeeFichero(d + c.cambiado), kVyr);  // vyr.csv, new, is not in the list above
+        }
         EXPECT_EQ(Listado(dir), antes);
         for (const char* enlace : {"enlace.csv", "a-tubo", "a-carpeta"})
             EXPECT_TRUE(fs::is_symlink(d + enlace)) << enlace;
