@@ -3,178 +3,134 @@
 #include <gtest/gtest.h>
 
 #include "convert/csv_comillas.h"
+#include "convert/formatos.h"
 #include "convert/lectores.h"
 
 namespace vyr::conv {
 namespace {
 
-struct Esperada {
-    int orden;
-    std::string donde;
-    std::vector<std::pair<std::string, std::string>> campos;  // UTF-8; only those named
-};
-
-void Comprueba(const Lectura& l, const std::vector<Esperada>& filas,
-               const std::vector<std::pair<int, std::string>>& descartes) {
-    ASSERT_EQ(l.filas.size(), filas.size());
-    for (std::size_t i = 0; i < filas.size(); ++i) {
-        EXPECT_EQ(l.filas[i].orden, filas[i].orden) << i;
-        EXPECT_EQ(l.filas[i].donde, filas[i].donde) << i;
-        for (const auto& [n, v] : filas[i].campos) EXPECT_EQ(l.filas[i].Valor(n).toStdString(), v) << i << " " << n;
+// One line per row, "orden donde: value|value", under its field names when
+// they change; then one per refusal, "orden donde - reason"; then how the
+// text was read, and the error if any.
+std::string Vuelca(const Lectura& l) {
+    std::string r, nombres;
+    for (const Fila& f : l.filas) {
+        std::string n, v;
+        for (const auto& [nombre, valor] : f.campos) (n += nombre + "|"), (v += valor.toStdString() + "|");
+        if (n != nombres) r += "[" + (nombres = n) + "]\n";
+        r += std::to_string(f.orden) + " " + f.donde + ": " + v + "\n";
     }
-    ASSERT_EQ(l.descartes.size(), descartes.size());
-    for (std::size_t i = 0; i < descartes.size(); ++i) {
-        EXPECT_EQ(l.descartes[i].orden, descartes[i].first) << i;
-        EXPECT_EQ(l.descartes[i].motivo, descartes[i].second) << i;
-    }
+    for (const Descarte& d : l.descartes) r += std::to_string(d.orden) + " " + d.donde + " - " + d.motivo + "\n";
+    r += "UTF-8 " + std::to_string(l.texto.filasUtf8) + ", 1252 " + std::to_string(l.texto.filasCp1252);
+    return l.error.empty() ? r : r + ", " + l.error;
 }
 
-TEST(Lectores, Gqrx) {
-    const std::string f =
-        "# Tag name          ;  color\n"
-        "Air Civ             ; #c0c0c0\n"
-        "Broken tag line\n"
-        "   129375000; In the tag section       ; Narrow FM  ;      10000; SP\n"
-        "\n"
-        "# Frequency ; Name                     ; Modulation          ;  Bandwidth; Tags\r\n"
-        "   148762500; B09 P\xC5\x82o\xC5\x84sk               ; Narrow FM           ;      10000; SP\r\n"
-        "   118300000;                          ; AM                  ;      10000; Air Civ,SP\n"
-        "   118300001; Sul\xE9j\xF3wek; AM; 10000; \n"
-        "   1; only; four; fields\n"
-        "   2; x; y\n";
-    const Lectura l = LeeGqrx(f);
-    Comprueba(l,
-              {{4, "línea 4", {{"Frequency", "129375000"}, {"Name", "In the tag section"}, {"Tags", "SP"}}},
-               {7, "línea 7", {{"Frequency", "148762500"}, {"Name", "B09 Płońsk"}, {"Modulation", "Narrow FM"},
-                               {"Bandwidth", "10000"}, {"Tags", "SP"}}},
-               {8, "línea 8", {{"Name", ""}, {"Modulation", "AM"}, {"Tags", "Air Civ,SP"}}},
-               {9, "línea 9", {{"Name", "Suléjówek"}, {"Tags", ""}}}},
-              {{3, "tiene 1 campo, se esperaban 5"}, {10, "tiene 4 campos, se esperaban 5"},
-               {11, "tiene 3 campos, se esperaban 5"}});
-    EXPECT_EQ(l.texto.filasUtf8, 1);
-    EXPECT_EQ(l.texto.filasCp1252, 1);  // a row that is not UTF-8 is read as Windows-1252
+TEST(Lectores, EachFormat) {
+    const struct { Lectura (*lee)(std::string_view); std::string bytes, esperado; } casos[] = {
+        {LeeGqrx,
+         "# Tag name          ;  color\nAir Civ             ; #c0c0c0\nBroken tag line\n"
+         "   129375000; In the tag section       ; Narrow FM  ;      10000; SP\n\n"
+         "# Frequency ; Name                     ; Modulation          ;  Bandwidth; Tags\r\n"
+         "   148762500; B09 P\xC5\x82o\xC5\x84sk               ; Narrow FM           ;      10000; SP\r\n"
+         "   118300000;                          ; AM                  ;      10000; Air Civ,SP\n"
+         "   118300001; Sul\xE9j\xF3wek; AM; 10000; \n   1; only; four; fields\n   2; x; y\n",
+         "[Frequency|Name|Modulation|Bandwidth|Tags|]\n4 línea 4: 129375000|In the tag section|Narrow FM|10000|SP|\n"
+         "7 línea 7: 148762500|B09 Płońsk|Narrow FM|10000|SP|\n8 línea 8: 118300000||AM|10000|Air Civ,SP|\n"
+         "9 línea 9: 118300001|Suléjówek|AM|10000||\n3 línea 3 - tiene 1 campo, se esperaban 5\n"
+         "10 línea 10 - tiene 4 campos, se esperaban 5\n11 línea 11 - tiene 3 campos, se esperaban 5\nUTF-8 1, 1252 1"},
+        {LeeEibi,
+         "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;Remarks:135;P:35;Start:60;Stop:60;\r\n"
+         "11780.5;0800-0900;Mo-Fr;B;Radio Clube do Par\xE1;P;SAm;;1;2903;3010\r\n\r\n"
+         "6070;0000-2400;;CAN;CFRX Toronto;E;ENA;;1;;[0622]\r\n6070;0000-2400;;CAN;Ten fields;E;ENA;;1;\r\n"
+         "6070;0000-2400;;CAN;Twelve;E;ENA;;1;;;\r\n",
+         "[kHz|Time(UTC)|Days|ITU|Station|Lng|Target|Remarks|P|Start|Stop|]\n"
+         "2 línea 2: 11780.5|0800-0900|Mo-Fr|B|Radio Clube do Pará|P|SAm||1|2903|3010|\n"
+         "4 línea 4: 6070|0000-2400||CAN|CFRX Toronto|E|ENA||1||[0622]|\n5 línea 5 - tiene 10 campos, se esperaban 11\n"
+         "6 línea 6 - tiene 12 campos, se esperaban 11\nUTF-8 0, 1252 1"},
+        {LeeChirp,
+         "\xEF\xBB\xBF# a comment\r\nLocation,Name,Frequency,Duplex,Offset,Mode,Comment\r\n"
+         "1,SEA 01,156.050000,-,4.600000,FM,\"Port Operations, Commercial\"\r\n# 2,commented,156.1,,,FM,\r\n"
+         "3,Two\r\n4,\"Multi\r\nline\",156.2,,,NFM,\"quote \"\"q\"\"\"\r\n5,Caf\xE9,156.3,,,AM,\r\n"
+         "6,\"open,156.4,,,AM,\r\n",
+         "[Location|Name|Frequency|Duplex|Offset|Mode|Comment|]\n"
+         "3 línea 3: 1|SEA 01|156.050000|-|4.600000|FM|Port Operations, Commercial|\n"
+         "6 línea 6: 4|Multi\r\nline|156.2|||NFM|quote \"q\"|\n8 línea 8: 5|Café|156.3|||AM||\n"
+         "5 línea 5 - tiene 2 campos, se esperaban 7\n"
+         "9 línea 9 - unas comillas no se cierran antes del final del fichero\nUTF-8 0, 1252 1"},
+        {LeeChirp, "Name,Location\r\n1,2\r\n",
+         "UTF-8 0, 1252 0, no tiene la cabecera de CHIRP (una línea que empieza por \"Location,\")"},
+        {LeeChirp, "", "UTF-8 0, 1252 0, no tiene la cabecera de CHIRP (una línea que empieza por \"Location,\")"},
+        {LeeChirp, "Location,Name\r\n1,2\r\n", "UTF-8 0, 1252 0, la cabecera de CHIRP no tiene la columna Frequency"},
+        {LeeSdrpp, R"({
+            "bookmarkDisplayMode": 1,
+            "lists": {
+                "Air Band": {"bookmarks": {
+                    "Adelaide ATIS": {"bandwidth": 15000.0, "frequency": 134500000.0, "mode": 2},
+                    "Odd": {"bandwidth": 224298.0625, "frequency": "145.5", "mode": "x"}
+                }, "showOnWaterfall": true},
+                "Old": {"Tower": {"bandwidth": 0, "frequency": 118100000, "mode": 7}, "showOnWaterfall": true},
+                "Broken": 3,
+                "General": {"bookmarks": {"Not an object": 5, "Missing": {}}, "showOnWaterfall": false}
+            },
+            "selectedList": "Nowhere"})",
+         "[list|name|frequency|mode|bandwidth|]\n"
+         "1 lista \"Air Band\", marcador \"Adelaide ATIS\": Air Band|Adelaide ATIS|134500000|2|15000|\n"
+         "2 lista \"Air Band\", marcador \"Odd\": Air Band|Odd|145.5|x|224298.0625|\n"
+         "4 lista \"General\", marcador \"Missing\": General|Missing||||\n"
+         "6 lista \"Old\", marcador \"Tower\": Old|Tower|118100000|7|0|\n3 lista \"Broken\" - no es un objeto JSON\n"
+         "5 lista \"General\", marcador \"Not an object\" - no es un objeto JSON\nUTF-8 0, 1252 0"},
+        {LeeSdrpp, R"({"bookmarks":{"A":{"bandwidth":0,"frequency":7100000.5,"mode":4}}})",
+         "[list|name|frequency|mode|bandwidth|]\n1 marcador \"A\": |A|7100000.5|4|0|\nUTF-8 0, 1252 0"},
+        {LeeSdrpp, R"({"selectedList": "General"})", "UTF-8 0, 1252 0, el JSON no tiene \"lists\" ni \"bookmarks\""},
+        {LeeVyr, "7100000;Radio;BC;AM;51226;test\r\n\r\n145800000\r\n1234.5;  Le\xF3n  ;;;;a;b\nx;;;;;\r",
+         "[Frecuencia|Descripción|Servicio|Modo|Fecha|Observaciones|]\n1 línea 1: 7100000|Radio|BC|AM|051226|test|\n"
+         "3 línea 3: 145800000||||||\n4 línea 4: 1234.5|  León||||a|\n5 línea 5: x||||||\nUTF-8 0, 1252 1"},
+    };
+    for (const auto& c : casos) EXPECT_EQ(Vuelca(c.lee(c.bytes)), c.esperado) << c.bytes;
+    // The parser's own words stand between these two.
+    const std::string roto = LeeSdrpp(R"({"lists": {"A": })").error;
+    EXPECT_TRUE(roto.starts_with("no es JSON válido (") && roto.ends_with(", en el byte 17)")) << roto;
 }
 
-TEST(Lectores, Eibi) {
-    const std::string f =
-        "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;Remarks:135;P:35;Start:60;Stop:60;\r\n"
-        "11780.5;0800-0900;Mo-Fr;B;Radio Clube do Par\xE1;P;SAm;;1;2903;3010\r\n"
-        "\r\n"
-        "6070;0000-2400;;CAN;CFRX Toronto;E;ENA;;1;;[0622]\r\n"
-        "6070;0000-2400;;CAN;Ten fields;E;ENA;;1;\r\n"
-        "6070;0000-2400;;CAN;Twelve;E;ENA;;1;;;\r\n";
-    const Lectura l = LeeEibi(f);
-    Comprueba(l,
-              {{2, "línea 2", {{"kHz", "11780.5"}, {"Time(UTC)", "0800-0900"}, {"Days", "Mo-Fr"}, {"ITU", "B"},
-                               {"Station", "Radio Clube do Pará"}, {"Lng", "P"}, {"Target", "SAm"}, {"Remarks", ""},
-                               {"P", "1"}, {"Start", "2903"}, {"Stop", "3010"}}},
-               {4, "línea 4", {{"kHz", "6070"}, {"Station", "CFRX Toronto"}, {"Stop", "[0622]"}}}},
-              {{5, "tiene 10 campos, se esperaban 11"}, {6, "tiene 12 campos, se esperaban 11"}});
-    EXPECT_EQ(l.texto.filasCp1252, 1);
-}
-
+// Records: "line:field|field", "!" for a quote never closed.
 TEST(Lectores, QuotedCsv) {
-    const struct { std::string bytes; std::vector<std::vector<std::string>> campos; std::vector<int> lineas; } casos[] = {
-        {"a,b\r\nc,d\r\n", {{"a", "b"}, {"c", "d"}}, {1, 2}},
-        {"1,\"x, y\",z\n", {{"1", "x, y", "z"}}, {1}},
-        {"\"say \"\"hi\"\"\",2\n", {{"say \"hi\"", "2"}}, {1}},
-        {"\"two\r\nlines\",2\r\nnext,3\r\n", {{"two\r\nlines", "2"}, {"next", "3"}}, {1, 3}},
-        {"a,,\n\n\nb\n", {{"a", "", ""}, {"b"}}, {1, 4}},
-        {"in\"side,\"\"\n", {{"in\"side", ""}}, {1}},
-        {"last", {{"last"}}, {1}},
+    const struct { std::string bytes, esperado; } casos[] = {
+        {"a,b\r\nc,d\r\n", "1:a|b 2:c|d"}, {"1,\"x, y\",z\n", "1:1|x, y|z"},
+        {"\"say \"\"hi\"\"\",2\n", "1:say \"hi\"|2"},
+        {"\"two\r\nlines\",2\r\nnext,3\r\n", "1:two\r\nlines|2 3:next|3"}, {"a,,\n\n\nb\n", "1:a|| 4:b"},
+        {"in\"side,\"\"\n", "1:in\"side|"}, {"last", "1:last"}, {"1,\"never closed\n2,3\n", "1:1|never closed\n2,3\n!"},
     };
     for (const auto& c : casos) {
-        const auto r = CortaCsv(c.bytes);
-        ASSERT_EQ(r.size(), c.campos.size()) << c.bytes;
-        for (std::size_t i = 0; i < r.size(); ++i) {
-            EXPECT_EQ(r[i].campos, c.campos[i]) << c.bytes;
-            EXPECT_EQ(r[i].linea, c.lineas[i]) << c.bytes;
-            EXPECT_FALSE(r[i].sinCierre) << c.bytes;
+        std::string r;
+        for (const RegistroCsv& k : CortaCsv(c.bytes)) {
+            r += (r.empty() ? "" : " ") + std::to_string(k.linea) + ":";
+            for (std::size_t i = 0; i < k.campos.size(); ++i) r += (i ? "|" : "") + k.campos[i];
+            if (k.sinCierre) r += "!";
         }
+        EXPECT_EQ(r, c.esperado) << c.bytes;
     }
-    const auto abierta = CortaCsv("1,\"never closed\n2,3\n");
-    ASSERT_EQ(abierta.size(), 1u);
-    EXPECT_TRUE(abierta[0].sinCierre);
 }
 
-TEST(Lectores, Chirp) {
-    const std::string f =
-        "\xEF\xBB\xBF# a comment\r\n"
-        "Location,Name,Frequency,Duplex,Offset,Mode,Comment\r\n"
-        "1,SEA 01,156.050000,-,4.600000,FM,\"Port Operations, Commercial\"\r\n"
-        "# 2,commented,156.1,,,FM,\r\n"
-        "3,Two\r\n"
-        "4,\"Multi\r\nline\",156.2,,,NFM,\"quote \"\"q\"\"\"\r\n"
-        "5,Caf\xE9,156.3,,,AM,\r\n"
-        "6,\"open,156.4,,,AM,\r\n";
-    const Lectura l = LeeChirp(f);
-    EXPECT_EQ(l.error, "");
-    Comprueba(l,
-              {{3, "línea 3", {{"Location", "1"}, {"Name", "SEA 01"}, {"Frequency", "156.050000"}, {"Duplex", "-"},
-                               {"Offset", "4.600000"}, {"Mode", "FM"}, {"Comment", "Port Operations, Commercial"}}},
-               {6, "línea 6", {{"Name", "Multi\r\nline"}, {"Comment", "quote \"q\""}}},
-               {8, "línea 8", {{"Name", "Café"}}}},
-              {{5, "tiene 2 campos, se esperaban 7"}, {9, "unas comillas no se cierran antes del final del fichero"}});
-    EXPECT_EQ(LeeChirp("Name,Location\r\n1,2\r\n").error,
-              "no tiene la cabecera de CHIRP (una línea que empieza por \"Location,\")");
-    EXPECT_EQ(LeeChirp("Location,Name\r\n1,2\r\n").error, "la cabecera de CHIRP no tiene la columna Frequency");
-    EXPECT_EQ(LeeChirp("").error, "no tiene la cabecera de CHIRP (una línea que empieza por \"Location,\")");
-}
-
-TEST(Lectores, SdrppEveryListAndEveryLayout) {
-    const std::string f = R"({
-        "bookmarkDisplayMode": 1,
-        "lists": {
-            "Air Band": {"bookmarks": {
-                "Adelaide ATIS": {"bandwidth": 15000.0, "frequency": 134500000.0, "mode": 2},
-                "Odd": {"bandwidth": 224298.0625, "frequency": "145.5", "mode": "x"}
-            }, "showOnWaterfall": true},
-            "Old": {"Tower": {"bandwidth": 0, "frequency": 118100000, "mode": 7}, "showOnWaterfall": true},
-            "Broken": 3,
-            "General": {"bookmarks": {"Not an object": 5, "Missing": {}}, "showOnWaterfall": false}
-        },
-        "selectedList": "Nowhere"
-    })";
-    const Lectura l = LeeSdrpp(f);
-    EXPECT_EQ(l.error, "");
-    Comprueba(l,
-              {{1, "lista \"Air Band\", marcador \"Adelaide ATIS\"",
-                {{"list", "Air Band"}, {"name", "Adelaide ATIS"}, {"frequency", "134500000"}, {"mode", "2"},
-                 {"bandwidth", "15000"}}},
-               {2, "lista \"Air Band\", marcador \"Odd\"",
-                {{"frequency", "145.5"}, {"mode", "x"}, {"bandwidth", "224298.0625"}}},
-               {4, "lista \"General\", marcador \"Missing\"", {{"frequency", ""}, {"mode", ""}}},
-               {6, "lista \"Old\", marcador \"Tower\"", {{"list", "Old"}, {"frequency", "118100000"}, {"mode", "7"}}}},
-              {{3, "no es un objeto JSON"}, {5, "no es un objeto JSON"}});
-    EXPECT_EQ(l.descartes[0].donde, "lista \"Broken\"");
-    EXPECT_EQ(l.descartes[1].donde, "lista \"General\", marcador \"Not an object\"");
-
-    const Lectura exportada = LeeSdrpp(R"({"bookmarks":{"A":{"bandwidth":0,"frequency":7100000.5,"mode":4}}})");
-    Comprueba(exportada, {{1, "marcador \"A\"", {{"list", ""}, {"frequency", "7100000.5"}, {"mode", "4"}}}}, {});
-
-    EXPECT_EQ(LeeSdrpp(R"({"selectedList": "General"})").error, "el JSON no tiene \"lists\" ni \"bookmarks\"");
-    const std::string roto = LeeSdrpp(R"({"lists": {"A": })").error;
-    EXPECT_EQ(roto.substr(0, 20), "no es JSON válido (");
-    EXPECT_NE(roto.find("en el byte 17)"), std::string::npos) << roto;
-}
-
-TEST(Lectores, VyrLinesCutAsTheStoreImportCutsThem) {
-    const std::string f =
-        "7100000;Radio;BC;AM;51226;test\r\n"
-        "\r\n"
-        "145800000\r\n"
-        "1234.5;  Le\xF3n  ;;;;a;b\n"
-        "x;;;;;\r";
-    const Lectura l = LeeVyr(f);
-    Comprueba(l,
-              {{1, "línea 1", {{"Frecuencia", "7100000"}, {"Descripción", "Radio"}, {"Servicio", "BC"},
-                               {"Modo", "AM"}, {"Fecha", "051226"}, {"Observaciones", "test"}}},
-               {3, "línea 3", {{"Frecuencia", "145800000"}, {"Descripción", ""}, {"Observaciones", ""}}},
-               {4, "línea 4", {{"Frecuencia", "1234.5"}, {"Descripción", "  León"}, {"Observaciones", "a"}}},
-               {5, "línea 5", {{"Frecuencia", "x"}}}},
-              {});
-    EXPECT_EQ(l.texto.filasCp1252, 1);
-    EXPECT_EQ(l.texto.filasUtf8, 0);
+TEST(Formatos, DetectedFromContent) {
+    using F = Formato;
+    const struct { std::string bytes; std::vector<F> esperado; } casos[] = {
+        {"# Tag name          ;  color\nA ; #c0c0c0\n\n# Frequency ; Name ; Modulation ;  Bandwidth; Tags\n"
+         " 7100000; X; AM; 10000; A\n", {F::Gqrx}},
+        {"# Frequency ; Name ; Modulation ;  Bandwidth; Tags\r\n", {F::Gqrx}},
+        {"Location,Name,Frequency\r\n1,A,146.52\r\n", {F::Chirp}},
+        {"\xEF\xBB\xBF# CHIRP\n\"Location\",\"Name\",\"Frequency\"\n", {F::Chirp}},
+        {"kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;\r\n16.4;0000-2400;;NOR;X;;NEu;no;1;;\r\n", {F::Eibi}},
+        {"{\"lists\": {\"General\": {\"bookmarks\": {}}}}", {F::Sdrpp}},
+        {"  \n{\"bookmarks\": {\"A\": {\"frequency\": 1e6}}}", {F::Sdrpp}},
+        {"7100000;Radio;BC;AM;051226;obs\r\n", {F::Vyr}}, {"\r\n1234.5;;;;;\r\n", {F::Vyr}},
+        // Look-alikes that are none of them.
+        {"7100000;Radio;BC\r\n", {}}, {" 7100000;Radio;BC;AM;;\r\n", {}}, {"-7100000;Radio;BC;AM;;\r\n", {}},
+        {"{\"lists\": [1, 2]}", {}}, {"{\"lists\": {}", {}}, {"Name,Location,Frequency\n", {}}, {"kHz;Time\n", {}},
+        {"", {}}, {"hola\n", {}},
+        // Marks of two formats at once.
+        {"7100000;Radio;BC;AM;;\r\n# Frequency ; Name ; Modulation ; Bandwidth; Tags\r\n", {F::Gqrx, F::Vyr}},
+    };
+    for (const auto& c : casos) EXPECT_EQ(Candidatos(c.bytes), c.esperado) << c.bytes;
 }
 
 }  // namespace

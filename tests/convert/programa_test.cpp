@@ -1,19 +1,30 @@
 // The program as a user runs it: exit status, messages, and what is left on
-// disk in every case.
+// disk in every case; the command line, and the manual page held to both.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <iostream>
+#include <set>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include "convert/conversion.h"
 #include "convert/ficheros.h"
-#include "convert/programa.h"
+#include "convert/mensajes.h"
+#include "convert/opciones.h"
 #include "support/store_fixture.h"
 
-namespace vyr::test {
+namespace vyr::conv {
 namespace {
+
+using F = Formato;
+using test::EscribeFichero, test::LeeFichero;
+namespace fs = std::filesystem;
+
+const std::string kFormatosDichos = "gqrx, sdrpp, chirp, eibi y vyr";
 
 const std::string kGqrx =
     "# Tag name          ;  color\nSP                  ; #c0c0c0\n\n"
@@ -22,194 +33,263 @@ const std::string kGqrx =
     "   148762500; Twice                    ; Narrow FM           ;      10000; SP\n"
     "        abc ; Not a number             ; AM                  ;      10000; SP\n"
     "   118300000; EPWA TWR                 ; AM                  ;      10000; Air Civ\n";
+const std::string kVyr =
+    "118300000;EPWA TWR;Air Civ;AM;;BW 10 kHz\r\n148762500;B09 Plonsk;SP;NFM;;BW 10 kHz / Twice\r\n";
 
-class Programa : public ::testing::Test {
-protected:
-    void SetUp() override { dir = CarpetaTemporal(); }
-    void TearDown() override { BorraCarpeta(dir); }
-    std::string R(const std::string& n) const { return dir + "/" + n; }
-    std::vector<std::string> Ficheros() const {
-        std::vector<std::string> r;
-        for (const auto& e : std::filesystem::directory_iterator(dir)) r.push_back(e.path().filename().string());
-        std::sort(r.begin(), r.end());
-        return r;
-    }
-    std::string dir;
-};
+struct Ejecucion { int estado; std::string salida, errores; };
 
-TEST_F(Programa, ConvertsReportsEveryRowAndWritesTheFileWhole) {
-    EscribeFichero(R("bookmarks.csv"), kGqrx);
-    const auto e = Ejecuta({R("bookmarks.csv"), R("vyr.csv")});
-    EXPECT_EQ(e.estado, 0) << e.errores;
-    EXPECT_EQ(e.salida, "");
-    EXPECT_EQ(LeeFichero(R("vyr.csv")),
-              "118300000;EPWA TWR;Air Civ;AM;;BW 10 kHz\r\n"
-              "148762500;B09 Plonsk;SP;NFM;;BW 10 kHz / Twice\r\n");
-    EXPECT_EQ(e.errores,
-              R("bookmarks.csv") + ": formato gqrx (reconocido por el contenido)\n"
-              "  línea 7: descartada: la frecuencia \"abc\" no es un número\n"
-              "Filas leídas: 4\n"
-              "Líneas escritas: 2\n"
-              "Filas fusionadas con otra de la misma frecuencia: 1\n"
-              "Filas descartadas: 1\n"
-              "Filas con acentos u otros caracteres: 1 leídas como UTF-8, 0 como Windows-1252\n"
-              "Caracteres transliterados: 2\n"
-              "Caracteres sin equivalente, escritos como \"?\": 0\n"
-              "Caracteres sustituidos (\";\" por \",\", de control por espacio): 0\n"
-              "Campos cortados: 0\n"
-              "Nombres de filas fusionadas que no caben en Observaciones: 0\n"
-              "Escrito " + R("vyr.csv") + ".\n");
-    EXPECT_EQ(Ficheros(), (std::vector<std::string>{"bookmarks.csv", "vyr.csv"}));  // nothing left beside it
-}
-
-TEST_F(Programa, StandardInputAndOutput) {
-    const auto e = Ejecuta({"--de", "gqrx", "-", "-"}, kGqrx);
-    EXPECT_EQ(e.estado, 0) << e.errores;
-    EXPECT_EQ(e.salida.substr(0, 42), "118300000;EPWA TWR;Air Civ;AM;;BW 10 kHz\r\n");
-    EXPECT_NE(e.errores.find("-: formato gqrx (indicado con --de)\n"), std::string::npos) << e.errores;
-    EXPECT_NE(e.errores.find("Escrito en la salida estándar.\n"), std::string::npos) << e.errores;
-}
-
-TEST_F(Programa, ExistingOutputIsKeptWithoutForzar) {
-    EscribeFichero(R("in.csv"), kGqrx);
-    EscribeFichero(R("out.csv"), "old");
-    auto e = Ejecuta({R("in.csv"), R("out.csv")});
-    EXPECT_EQ(e.estado, 2);
-    EXPECT_EQ(e.errores, "vyr-convertir: " + R("out.csv") +
-                             " ya existe; no se ha tocado. Use --forzar para reemplazarlo.\n");
-    EXPECT_EQ(LeeFichero(R("out.csv")), "old");
-    e = Ejecuta({"--forzar", R("in.csv"), R("out.csv")});
-    EXPECT_EQ(e.estado, 0) << e.errores;
-    EXPECT_EQ(LeeFichero(R("out.csv")).substr(0, 9), "118300000");
-    // The input itself may be the output: it is read whole first.
-    e = Ejecuta({"--forzar", R("out.csv"), R("out.csv")});
-    EXPECT_EQ(e.estado, 0) << e.errores;
-    EXPECT_EQ(LeeFichero(R("out.csv")).substr(0, 9), "118300000");
-    EXPECT_EQ(Ficheros(), (std::vector<std::string>{"in.csv", "out.csv"}));
-}
-
-TEST_F(Programa, FailuresWriteNothing) {
-    EscribeFichero(R("texto.txt"), "una lista cualquiera\n");
-    EscribeFichero(R("malas.csv"), "Location,Name,Frequency\r\n1,A,0\r\n2,B,x\r\n");
-    EscribeFichero(R("roto.json"), "{\"lists\": {\"A\": }");
-    EscribeFichero(R("in.csv"), kGqrx);
-    const struct { std::vector<std::string> args; int estado; std::string error; } casos[] = {
-        {{R("nada.csv"), R("o")}, 1, "no se puede leer " + R("nada.csv") + ": No such file or directory"},
-        {{dir, R("o")}, 1, "no se puede leer " + dir + ": Is a directory"},
-        {{R("texto.txt"), R("o")}, 1,
-         "no se reconoce el formato de " + R("texto.txt") +
-             ". Formatos probados: gqrx, sdrpp, chirp, eibi y vyr. Indíquelo con --de FORMATO."},
-        {{R("malas.csv"), R("o")}, 1, R("malas.csv") + " no ha dado ninguna línea que escribir. No se ha escrito nada."},
-        {{"--de", "sdrpp", R("roto.json"), R("o")}, 1, R("roto.json") + " no se puede leer como sdrpp: no es JSON"},
-        {{"--de", "eibi", "--a", "gqrx", R("in.csv"), R("o")}, 2, "no se convierte de eibi a gqrx"},
-        {{"--a", "sdrpp", R("in.csv"), R("o")}, 2, "no se convierte de gqrx a sdrpp"},
-        {{R("in.csv"), R("no/existe/o")}, 1, "no se puede escribir " + R("no/existe/o") + " (en su carpeta)"},
-        {{R("in.csv"), dir + "/"}, 2, dir + "/ no es un fichero normal (una carpeta, un dispositivo...); no se ha tocado."},
-        {{R("in.csv")}, 2, "se esperaban ENTRADA y SALIDA, y hay 1 nombre de fichero\nUse --ayuda para ver el uso."},
-        {{"--de", "xml", R("in.csv"), R("o")}, 2, "formato desconocido: \"xml\""},
-        {{"-x", R("in.csv"), R("o")}, 2, "opción desconocida: -x"},
+// vyr-convertir run as a user would, entrada on its standard input: its exit
+// status, standard output and error.
+Ejecucion Ejecuta(const std::vector<std::string>& args, const std::string& entrada = "") {
+    const auto comillas = [](std::string t) {
+        for (std::size_t k = 0; (k = t.find('\'', k)) != std::string::npos; k += 4) t.replace(k, 1, "'\\''");
+        return "'" + t + "'";
     };
-    for (const auto& c : casos) {
-        const auto e = Ejecuta(c.args);
-        EXPECT_EQ(e.estado, c.estado) << c.args[0] << "\n" << e.errores;
-        EXPECT_NE(e.errores.find("vyr-convertir: " + c.error), std::string::npos) << e.errores;
-        EXPECT_EQ(e.salida, "");
-        EXPECT_FALSE(Existe(R("o"))) << c.args[0];
-        EXPECT_TRUE(std::filesystem::is_directory(dir));
-    }
-    // The rows refused are still listed before the message.
-    const auto e = Ejecuta({R("malas.csv"), R("o")});
-    EXPECT_NE(e.errores.find("  línea 2: descartada: la frecuencia 0 Hz está fuera"), std::string::npos) << e.errores;
-    EXPECT_NE(e.errores.find("  línea 3: descartada: la frecuencia \"x\" no es un número"), std::string::npos);
-    EXPECT_EQ(Ficheros(), (std::vector<std::string>{"in.csv", "malas.csv", "roto.json", "texto.txt"}));
+    const std::string dir = test::CarpetaTemporal();
+    EscribeFichero(dir + "/in", entrada);
+    std::string orden = comillas(VYR_CONVERTIR);
+    for (const auto& a : args) orden += " " + comillas(a);
+    const int r = std::system((orden + " <" + comillas(dir + "/in") + " >" + comillas(dir + "/out") + " 2>" +
+                               comillas(dir + "/err")).c_str());
+    Ejecucion e{WIFEXITED(r) ? WEXITSTATUS(r) : -1, LeeFichero(dir + "/out"), LeeFichero(dir + "/err")};
+    test::BorraCarpeta(dir);
+    return e;
 }
 
-// Only nodes made here, in the test's own folder: a device, a pipe, a folder,
-// and links to them, each left as it was even with --forzar.
-TEST_F(Programa, ForzarNeverRenamesOverADeviceAFolderOrAPipe) {
-    EscribeFichero(R("in.csv"), kGqrx);
-    ASSERT_EQ(::mkfifo(R("tubo").c_str(), 0600), 0);
-    std::filesystem::create_directory(R("carpeta"));
-    std::filesystem::create_symlink("tubo", R("a-tubo"));
-    std::filesystem::create_symlink("carpeta", R("a-carpeta"));
-    std::vector<std::pair<std::string, mode_t>> nodos = {
-        {"tubo", S_IFIFO}, {"carpeta", S_IFDIR}, {"a-tubo", S_IFIFO}, {"a-carpeta", S_IFDIR}};
-    // A character device of our own where the system lets us make one.
-    if (::mknod(R("dispositivo").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0)
-        nodos.push_back({"dispositivo", S_IFCHR});
-    else
-        std::cout << "[   INFO   ] no device node can be made here; the device row is not run\n";
-    const auto antes = Ficheros();
-    for (const auto& [nombre, tipo] : nodos) {
-        const auto e = Ejecuta({"--forzar", R("in.csv"), R(nombre)});
-        EXPECT_EQ(e.estado, 2) << nombre;
-        EXPECT_EQ(e.errores, "vyr-convertir: " + R(nombre) +
-                                 " no es un fichero normal (una carpeta, un dispositivo...); no se ha tocado. "
-                                 "Para la salida estándar, use -.\n");
-        struct stat st {};
-        ASSERT_EQ(::stat(R(nombre).c_str(), &st), 0) << nombre;
-        EXPECT_EQ(st.st_mode & S_IFMT, tipo) << nombre;
+// The names in a folder, in order.
+std::string Listado(const std::string& dir) {
+    std::set<std::string> r;
+    for (const auto& e : fs::directory_iterator(dir)) r.insert(e.path().filename().string());
+    std::string t;
+    for (const auto& n : r) t += n + " ";
+    return t;
+}
+
+// Whether t is the pattern, each "…" in it standing for any text.
+bool Encaja(const std::string& t, const std::string& patron) {
+    const std::string resto = "…";
+    std::size_t k = 0, p = 0;
+    for (std::size_t q; (q = patron.find(resto, p)) != std::string::npos; p = q + resto.size()) {
+        const std::string pieza = patron.substr(p, q - p);
+        if ((k = t.find(pieza, k)) == std::string::npos || (p == 0 && k != 0)) return false;
+        k += pieza.size();
     }
-    EXPECT_TRUE(std::filesystem::is_empty(R("carpeta")));
-    EXPECT_EQ(Ficheros(), antes);
+    return p == 0 ? t == patron : t.size() >= k + patron.size() - p && t.ends_with(patron.substr(p));
+}
+
+// Each run in a folder of its own, "@" in the arguments and the texts standing
+// for that folder: its status, its messages whole, and every file as it was
+// but the one named, which now holds the list converted; nodes that are not
+// files, and links to them, are left as they were even with --forzar.
+TEST(Programa, EveryRunLeavesTheFolderAsItSays) {
+    struct Caso {
+        std::vector<std::string> args;
+        int estado;
+        std::string errores, cambiado = "", entrada = "", salida = "";  // salida: how standard output starts
+    };
+    const std::string cuentas =
+        "  línea 7: descartada: la frecuencia \"abc\" no es un número\nFilas leídas: 4\nLíneas escritas: 2\n"
+        "Filas fusionadas con otra de la misma frecuencia: 1\nFilas descartadas: 1\n"
+        "Filas con acentos u otros caracteres: 1 leídas como UTF-8, 0 como Windows-1252\n"
+        "Caracteres transliterados: 2\nCaracteres sin equivalente, escritos como \"?\": 0\n"
+        "Caracteres sustituidos (\";\" por \",\", de control por espacio): 0\nCampos cortados: 0\n"
+        "Nombres de filas fusionadas que no caben en Observaciones: 0\n";
+    const std::string leido = "@/in.csv: formato gqrx (reconocido por el contenido)\n" + cuentas;
+    const auto bien = [&](const std::string& a) { return leido + "Escrito @/" + a + ".\n"; };
+    const auto mal = [](const std::string& t) { return "vyr-convertir: " + t + "\n"; };
+    const auto uso = [&](const std::string& t) { return mal(t + "\nUse --ayuda para ver el uso."); };
+    const auto hacia = [&](const std::string& de, const std::string& a) {
+        return mal("no se convierte de " + de + " a " + a +
+                   ": a gqrx y a sdrpp solo desde vyr. Convierta antes a vyr y luego de vyr a " + a + ".");
+    };
+    const auto nodo = [&](const std::string& n) {
+        return mal("@/" + n + " no es un fichero normal (una carpeta, un dispositivo...); no se ha tocado. Para la "
+                   "salida estándar, use -.");
+    };
+    const Caso casos[] = {
+        {{"@/in.csv", "@/vyr.csv"}, 0, bien("vyr.csv"), "vyr.csv"},
+        {{"--de", "gqrx", "-", "-"}, 0,
+         "-: formato gqrx (indicado con --de)\n" + cuentas + "Escrito en la salida estándar.\n", "", kGqrx, kVyr},
+        {{"@/in.csv", "@/out.csv"}, 2, mal("@/out.csv ya existe; no se ha tocado. Use --forzar para reemplazarlo.")},
+        {{"--forzar", "@/in.csv", "@/out.csv"}, 0, bien("out.csv"), "out.csv"},
+        {{"--forzar", "@/in.csv", "@/in.csv"}, 0, bien("in.csv"), "in.csv"},  // read whole first
+        {{"--forzar", "@/in.csv", "@/enlace.csv"}, 0, bien("enlace.csv"), "lista.csv"},  // and the link stays
+        {{"--forzar", "@/in.csv", "@/solo.csv"}, 1, mal("no se puede escribir @/solo.csv: Permission denied")},
+        {{"--ayuda"}, 0, "", "", "", "Uso: vyr-convertir [--de FORMATO] [--a FORMATO] [--forzar] ENTRADA SALIDA\n"},
+        {{"@/nada.csv", "@/o"}, 1, mal("no se puede leer @/nada.csv: No such file or directory")},
+        {{"@", "@/o"}, 1, mal("no se puede leer @: Is a directory")},
+        {{"@/texto.txt", "@/o"}, 1, mal("no se reconoce el formato de @/texto.txt. Formatos probados: " +
+                                        kFormatosDichos + ". Indíquelo con --de FORMATO.")},
+        // The rows refused are still listed before the message.
+        {{"@/malas.csv", "@/o"}, 1, "@/malas.csv: formato chirp (reconocido por el contenido)\n"
+                                    "  línea 2: descartada: la frecuencia 0 Hz está fuera…\n"
+                                    "  línea 3: descartada: la frecuencia \"x\" no es un número\n…" +
+                                    mal("@/malas.csv no ha dado ninguna línea que escribir. No se ha escrito nada.")},
+        {{"--de", "sdrpp", "@/roto.json", "@/o"}, 1,
+         mal("@/roto.json no se puede leer como sdrpp: no es JSON válido (…). No se ha escrito nada.")},
+        {{"--de", "eibi", "--a", "gqrx", "@/in.csv", "@/o"}, 2, hacia("eibi", "gqrx")},
+        {{"--a", "sdrpp", "@/in.csv", "@/o"}, 2, hacia("gqrx", "sdrpp")},
+        {{"@/in.csv", "@/no/existe/o"}, 1, leido +
+         mal("no se puede escribir @/no/existe/o (en su carpeta): No such file or directory. No se ha escrito nada.")},
+        {{"@/in.csv"}, 2, uso("se esperaban ENTRADA y SALIDA, y hay 1 nombre de fichero")},
+        {{"--de", "xml", "@/in.csv", "@/o"}, 2, uso("formato desconocido: \"xml\" (son " + kFormatosDichos + ")")},
+        {{"-x", "@/in.csv", "@/o"}, 2, uso("opción desconocida: -x")},
+        {{"@/in.csv", "@/"}, 2, nodo("")}, {{"--forzar", "@/in.csv", "@/tubo"}, 2, nodo("tubo")},
+        {{"--forzar", "@/in.csv", "@/carpeta"}, 2, nodo("carpeta")},
+        {{"--forzar", "@/in.csv", "@/a-tubo"}, 2, nodo("a-tubo")},
+        {{"--forzar", "@/in.csv", "@/a-carpeta"}, 2, nodo("a-carpeta")},
+        {{"--forzar", "@/in.csv", "@/dispositivo"}, 2, nodo("dispositivo")},
+    };
+    const std::pair<std::string, std::string> ficheros[] = {
+        {"in.csv", kGqrx}, {"out.csv", "old"}, {"lista.csv", "old"}, {"solo.csv", "old"},
+        {"texto.txt", "una lista cualquiera\n"}, {"malas.csv", "Location,Name,Frequency\r\n1,A,0\r\n2,B,x\r\n"},
+        {"roto.json", "{\"lists\": {\"A\": }"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.args[0] + " " + c.args.back());
+        const std::string dir = test::CarpetaTemporal(), d = dir + "/";
+        const auto en = [&](std::string t) {
+            for (std::size_t k = 0; (k = t.find('@', k)) != std::string::npos; k += dir.size()) t.replace(k, 1, dir);
+            return t;
+        };
+        for (const auto& [n, t] : ficheros) EscribeFichero(d + n, t);
+        ::chmod((d + "solo.csv").c_str(), 0444);
+        fs::create_symlink("lista.csv", d + "enlace.csv");
+        ASSERT_EQ(::mkfifo((d + "tubo").c_str(), 0600), 0);
+        fs::create_directory(d + "carpeta");
+        fs::create_symlink("tubo", d + "a-tubo");
+        fs::create_symlink("carpeta", d + "a-carpeta");
+        // Only nodes made here: a character device of our own where the system lets us make one.
+        const bool dispositivo = ::mknod((d + "dispositivo").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+        const std::string& salida = c.args.back();
+        if ((salida == "@/dispositivo" && !dispositivo) || (salida == "@/solo.csv" && ::geteuid() == 0)) {
+            std::cout << "[   INFO   ] no device node can be made here, or root writes through any file mode: "
+                      << salida << " is not run\n";
+            test::BorraCarpeta(dir);
+            continue;
+        }
+        const std::string antes = Listado(dir) + (test::Existe(d + c.cambiado) ? "" : c.cambiado + " ");
+        std::vector<std::string> args;
+        for (const auto& a : c.args) args.push_back(en(a));
+        const auto e = Ejecuta(args, c.entrada);
+        EXPECT_EQ(e.estado, c.estado);
+        EXPECT_TRUE(Encaja(e.errores, en(c.errores))) << e.errores;
+        EXPECT_TRUE(c.salida.empty() ? e.salida.empty() : e.salida.starts_with(c.salida)) << e.salida;
+        for (const auto& [n, t] : ficheros) EXPECT_EQ(LeeFichero(d + n), n == c.cambiado ? kVyr : t) << n;
+        if (!c.cambiado.empty()) {
+            EXPECT_EQ(LeeFichero(d + c.cambiado), kVyr);  // vyr.csv, new, is not in the list above
+        }
+        EXPECT_EQ(Listado(dir), antes);
+        for (const char* enlace : {"enlace.csv", "a-tubo", "a-carpeta"})
+            EXPECT_TRUE(fs::is_symlink(d + enlace)) << enlace;
+        EXPECT_TRUE(fs::is_fifo(d + "a-tubo") && fs::is_empty(d + "a-carpeta") && fs::is_fifo(d + "tubo"));
+        EXPECT_TRUE(!dispositivo || fs::is_character_file(d + "dispositivo"));
+        test::BorraCarpeta(dir);
+    }
 }
 
 // The file written beside SALIDA is the converter's own: not the store's
 // "vyr.csv.nuevo" that VYR's start-up removes and its export writes, and a
 // file or link already under that name is neither followed nor removed.
-TEST_F(Programa, TemporaryFileIsTheConvertersOwn) {
-    EXPECT_EQ(conv::NombreTemporal("vyr.csv", 4321, 0), ".vyr.csv.vyr-convertir-4321");
-    EXPECT_EQ(conv::NombreTemporal("vyr.csv", 4321, 2), ".vyr.csv.vyr-convertir-4321-2");
-    EXPECT_NE(conv::NombreTemporal("vyr.csv", 4321, 0), NombreNuevo("vyr.csv"));
-
-    EscribeFichero(R("otro"), "otro");
-    EscribeFichero(R("vyr.csv.nuevo"), "de VYR");
-    const std::string ocupado = conv::NombreTemporal("vyr.csv", int(::getpid()), 0);
-    std::filesystem::create_symlink("otro", R(ocupado));
-    ASSERT_FALSE(conv::EscribeSalida(R("vyr.csv"), "1000;a;;;;\r\n"));
-    EXPECT_EQ(LeeFichero(R("vyr.csv")), "1000;a;;;;\r\n");
-    EXPECT_EQ(LeeFichero(R("otro")), "otro");
-    EXPECT_EQ(LeeFichero(R("vyr.csv.nuevo")), "de VYR");
-    EXPECT_TRUE(std::filesystem::is_symlink(R(ocupado)));
-    EXPECT_EQ(Ficheros(), (std::vector<std::string>{ocupado, "otro", "vyr.csv", "vyr.csv.nuevo"}));
-
+TEST(Programa, TemporaryFileIsTheConvertersOwn) {
+    EXPECT_EQ(NombreTemporal("vyr.csv", 4321, 0), ".vyr.csv.vyr-convertir-4321");
+    EXPECT_EQ(NombreTemporal("vyr.csv", 4321, 2), ".vyr.csv.vyr-convertir-4321-2");
+    EXPECT_NE(NombreTemporal("vyr.csv", 4321, 0), NombreNuevo("vyr.csv"));
+    const std::string dir = test::CarpetaTemporal();
+    EscribeFichero(dir + "/otro", "otro");
+    EscribeFichero(dir + "/vyr.csv.nuevo", "de VYR");
+    const std::string ocupado = NombreTemporal("vyr.csv", int(::getpid()), 0);
+    fs::create_symlink("otro", dir + "/" + ocupado);
+    ASSERT_FALSE(EscribeSalida(dir + "/vyr.csv", "1000;a;;;;\r\n"));
+    EXPECT_EQ(LeeFichero(dir + "/vyr.csv") + LeeFichero(dir + "/otro") + LeeFichero(dir + "/vyr.csv.nuevo"),
+              "1000;a;;;;\r\notrode VYR");
+    EXPECT_TRUE(fs::is_symlink(dir + "/" + ocupado));
+    EXPECT_EQ(Listado(dir), ocupado + " otro vyr.csv vyr.csv.nuevo ");
     // VYR starting in that folder clears its own leftover, not ours.
-    FakeMessageService msg;
+    test::FakeMessageService msg;
     Modulo m(dir, msg);
     ASSERT_TRUE(m.Arranca());
-    EXPECT_FALSE(Existe(R("vyr.csv.nuevo")));
-    EXPECT_TRUE(std::filesystem::is_symlink(R(ocupado)));
+    EXPECT_FALSE(test::Existe(dir + "/vyr.csv.nuevo"));
+    EXPECT_TRUE(fs::is_symlink(dir + "/" + ocupado));
+    test::BorraCarpeta(dir);
 }
 
-TEST_F(Programa, ThroughALinkTheFileIsReplacedAndTheLinkStays) {
-    EscribeFichero(R("in.csv"), kGqrx);
-    EscribeFichero(R("lista.csv"), "old");
-    std::filesystem::create_symlink("lista.csv", R("enlace.csv"));
-    const auto e = Ejecuta({"--forzar", R("in.csv"), R("enlace.csv")});
-    EXPECT_EQ(e.estado, 0) << e.errores;
-    EXPECT_TRUE(std::filesystem::is_symlink(R("enlace.csv")));
-    EXPECT_EQ(LeeFichero(R("lista.csv")).substr(0, 9), "118300000");
-    EXPECT_EQ(Ficheros(), (std::vector<std::string>{"enlace.csv", "in.csv", "lista.csv"}));
+// Status and message of a conversion refused before anything is written.
+TEST(Programa, UnknownAmbiguousAndRefusedConversions) {
+    const std::string dos = "7100000;Radio;BC;AM;;\r\n# Frequency ; Name ; Modulation ; Bandwidth; Tags\r\n";
+    const struct { std::optional<F> de; F a; std::string bytes, esperado; } casos[] = {
+        {{}, F::Vyr, "hola\n", "1 no se reconoce el formato de x. Formatos probados: " + kFormatosDichos +
+                               ". Indíquelo con --de FORMATO."},
+        {{}, F::Vyr, dos, "1 el formato de x es ambiguo: podría ser gqrx y vyr. Indíquelo con --de FORMATO."},
+        {F::Vyr, F::Vyr, dos, "0 leída "},
+        {{}, F::Gqrx, "Location,Name,Frequency\r\n1,A,146.52\r\n",
+         "2 no se convierte de chirp a gqrx: a gqrx y a sdrpp solo desde vyr. Convierta antes a vyr y luego de vyr a "
+         "gqrx."},
+    };
+    for (const auto& c : casos) {
+        const auto r = Convierte({c.de, c.a, "x"}, c.bytes);
+        EXPECT_EQ(std::to_string(r.estado) + (r.leida ? " leída " : " ") + r.error, c.esperado);
+    }
 }
 
-TEST_F(Programa, ReadOnlyOutputIsNotReplaced) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes through any file mode";
-    EscribeFichero(R("in.csv"), kGqrx);
-    EscribeFichero(R("out.csv"), "old");
-    ::chmod(R("out.csv").c_str(), 0444);
-    const auto e = Ejecuta({"--forzar", R("in.csv"), R("out.csv")});
-    EXPECT_EQ(e.estado, 1);
-    EXPECT_NE(e.errores.find("no se puede escribir " + R("out.csv") + ": Permission denied"), std::string::npos);
-    EXPECT_EQ(LeeFichero(R("out.csv")), "old");
+// What was read, as "de>a [forzar] [ayuda] [entrada] [salida]", or the error.
+std::string Leido(const LecturaOpciones& r) {
+    if (!r.opciones) return r.error.empty() ? "sin opciones ni error" : r.error;
+    const Opciones& o = *r.opciones;
+    return (o.de ? std::string(Nombre(*o.de)) : "-") + ">" + std::string(Nombre(o.a)) + (o.forzar ? " forzar" : "") +
+           (o.ayuda ? " ayuda" : "") + " [" + o.entrada + "] [" + o.salida + "]" + (r.error.empty() ? "" : r.error);
 }
 
-TEST_F(Programa, HelpGoesToStandardOutput) {
-    const auto e = Ejecuta({"--ayuda"});
-    EXPECT_EQ(e.estado, 0);
-    EXPECT_TRUE(e.salida.starts_with("Uso: vyr-convertir [--de FORMATO] [--a FORMATO] [--forzar] ENTRADA SALIDA\n"))
-        << e.salida;
-    EXPECT_EQ(e.errores, "");
+TEST(Programa, CommandLine) {
+    const std::string vacio = "un nombre de fichero está vacío; para la entrada o la salida estándar, use -";
+    const struct { std::vector<std::string> args; std::string leido; } casos[] = {
+        {{"a.csv", "vyr.csv"}, "->vyr [a.csv] [vyr.csv]"}, {{"--de", "gqrx", "a", "b"}, "gqrx>vyr [a] [b]"},
+        {{"--de=EIBI", "--a=vyr", "a", "-"}, "eibi>vyr [a] [-]"},
+        {{"-", "--a", "sdrpp", "--forzar", "b"}, "->sdrpp forzar [-] [b]"},
+        {{"--", "--forzar", "b"}, "->vyr [--forzar] [b]"}, {{"--ayuda"}, "->vyr ayuda [] []"},
+        {{"a", "--ayuda", "--forzar"}, "->vyr forzar ayuda [] []"},
+        {{}, "se esperaban ENTRADA y SALIDA, y hay 0 nombres de fichero"},
+        {{"a"}, "se esperaban ENTRADA y SALIDA, y hay 1 nombre de fichero"},
+        {{"a", "b", "c"}, "se esperaban ENTRADA y SALIDA, y hay 3 nombres de fichero"},
+        {{"--de", "csv", "a", "b"}, "formato desconocido: \"csv\" (son " + kFormatosDichos + ")"},
+        {{"a", "b", "--de"}, "falta el formato después de --de"},
+        {{"--force", "a", "b"}, "opción desconocida: --force"},
+        {{"-f", "a", "b"}, "opción desconocida: -f"}, {{"a", ""}, vacio}, {{"", "b"}, vacio},
+    };
+    for (const auto& c : casos) EXPECT_EQ(Leido(LeeOpciones(c.args)), c.leido) << c.leido;
+}
+
+// The manual page says what the program does: the options it lists are the
+// ones the command line takes and the usage shows, its formats are the
+// program's, and its exit statuses are the three the program gives. Read: the
+// word after ".B" or ".BI" on the line after each ".TP", per section, with
+// roff's "\-" as "-".
+TEST(Programa, ManualAgreesWithTheProgram) {
+    std::istringstream in(LeeFichero(VYR_MANUAL));
+    std::map<std::string, std::vector<std::string>> e;
+    std::string linea, seccion;
+    for (bool tras = false; std::getline(in, linea); tras = linea == ".TP") {
+        if (linea.starts_with(".SH ")) seccion = linea.substr(4);
+        if (!tras || !(linea.starts_with(".B ") || linea.starts_with(".BI "))) continue;
+        std::string palabra = linea.substr(linea.find(' ') + 1);
+        palabra = palabra.substr(0, palabra.find(' '));
+        for (std::size_t k; (k = palabra.find("\\-")) != std::string::npos;) palabra.replace(k, 2, "-");
+        e[seccion].push_back(palabra);
+    }
+    const std::vector<std::string> opciones = {"--de", "--a", "--forzar", "--ayuda", "--"};
+    EXPECT_EQ(e["OPCIONES"], opciones);
+    for (const auto& o : opciones) {
+        // Taken by the command line (a format after those that want one), and shown by the usage.
+        std::vector<std::string> args = {o};
+        if (o == "--de" || o == "--a") args.push_back("vyr");
+        args.insert(args.end(), {"a", "b"});
+        EXPECT_EQ(LeeOpciones(args).error, "") << o;
+        EXPECT_TRUE(o == "--" || std::string(textos::kUso).find("  " + o + " ") != std::string::npos) << o;
+    }
+    std::vector<std::string> formatos;
+    for (F f : kFormatos) formatos.emplace_back(Nombre(f));
+    EXPECT_EQ(e["FORMATOS"], formatos);
+    EXPECT_EQ(e["\"ESTADO DE SALIDA\""], (std::vector<std::string>{"0", "1", "2"}));
 }
 
 }  // namespace
-}  // namespace vyr::test
+}  // namespace vyr::conv
