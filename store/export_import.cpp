@@ -224,25 +224,26 @@ bool Modulo::RecuperarDatos() {
         for (const Aplicacion& a : lineas) CortaLineaCsv(a.linea, p + (PosDatos(a.reg) - ini));
         return true;
     };
-    const bool juntas = deUnaVez();
-    bool altas = false, modificaciones = juntas;
-    for (const Aplicacion& a : lineas) {
-        if (juntas) break;
-        if (!a.alta) continue;
-        altas = true;
-        char* p = hueco(Fichero::Datos, PosDatos(a.reg), kLongDatos);
-        if (!p) break;
-        CortaLineaCsv(a.linea, p);
-    }
-    if (altas) sincroniza(Fichero::Datos);
-    for (const Aplicacion& a : lineas) {
-        if (juntas || paso.err != 0) break;
-        if (a.alta) {
-            const auto e = BytesIndice(RegIndice{a.frecuencia, a.reg});
-            if (char* p = hueco(Fichero::Indice, PosIndice(a.slot), kLongIndice)) std::memcpy(p, e.data(), e.size());
-        } else {
-            modificaciones = true;
-            if (char* p = hueco(Fichero::Datos, PosDatos(a.reg), kLongDatos)) CortaLineaCsv(a.linea, p);
+    bool altas = false, modificaciones = deUnaVez();
+    if (!modificaciones) {
+        for (const Aplicacion& a : lineas) {
+            if (!a.alta) continue;
+            altas = true;
+            char* p = hueco(Fichero::Datos, PosDatos(a.reg), kLongDatos);
+            if (!p) break;
+            CortaLineaCsv(a.linea, p);
+        }
+        if (altas) sincroniza(Fichero::Datos);
+        for (const Aplicacion& a : lineas) {
+            if (paso.err != 0) break;
+            if (a.alta) {
+                const auto e = BytesIndice(RegIndice{a.frecuencia, a.reg});
+                if (char* p = hueco(Fichero::Indice, PosIndice(a.slot), kLongIndice))
+                    std::memcpy(p, e.data(), e.size());
+            } else {
+                modificaciones = true;
+                if (char* p = hueco(Fichero::Datos, PosDatos(a.reg), kLongDatos)) CortaLineaCsv(a.linea, p);
+            }
         }
     }
     suelta();
