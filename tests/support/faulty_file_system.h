@@ -5,6 +5,7 @@
 // cut then also loses every write that no sync made durable, whole writes
 // per file, and every name change the folder's sync did not (as LevelDB's
 // fault-injection environment does).
+#include <cerrno>
 #include <cstdint>
 #include <map>
 #include <ostream>
@@ -58,18 +59,23 @@ public:
     int OpenDir(const std::string& r, int& fd) override;
     int LockDir(int d) override { return real().LockDir(d); }
     int OpenAt(int d, const std::string& n, int flags, int& fd) override;
-    int ReadAt(int fd, void* b, std::size_t n, std::int64_t o, std::size_t& l) override;
+    int ReadAt(int fd, void* b, std::size_t n, std::int64_t o, std::size_t& l) override {
+        return Toca(falla_ == Falla::Lectura) ? EIO : real().ReadAt(fd, b, n, o, l);
+    }
+    int Size(int fd, std::int64_t& t) override { return Toca(falla_ == Falla::Lectura) ? EIO : real().Size(fd, t); }
     int WriteAt(int fd, const void* b, std::size_t n, std::int64_t o) override;
-    int Size(int fd, std::int64_t& t) override;
-    int Truncate(int fd, std::int64_t t) override;
+    int Truncate(int fd, std::int64_t t) override { return Toca(Escribe()) ? EIO : real().Truncate(fd, t); }
     int Sync(int fd) override;
-    int RenameAt(int d, const std::string& a, const std::string& b) override;
-    int UnlinkAt(int d, const std::string& n) override;
+    int RenameAt(int d, const std::string& a, const std::string& b) override {
+        return Toca(Escribe()) ? EIO : real().RenameAt(d, a, b);
+    }
+    int UnlinkAt(int d, const std::string& n) override { return Toca(Cae(falla_)) ? EIO : real().UnlinkAt(d, n); }
     int Close(int fd) override;
 
 private:
     static FileSystem& real() { return SistemaPosix(); }
     bool Toca(bool cuenta);  // true: this call fails
+    bool Escribe() const { return falla_ == Falla::Escritura || Cae(falla_); }  // counts a name change or truncation
     bool Caido() const { return fallado_ && Cae(falla_); }
     std::map<std::string, std::uint64_t> Nombres() const;
 
