@@ -17,7 +17,6 @@ namespace {
 
 using Ficheros = std::map<std::string, std::string>;
 using Estado = std::map<double, std::string>;  // frequency -> its 300 record bytes
-const char* const kFicheros[] = {"frecuencias.vyr", "datos.vyr", "vyr.csv"};
 double Frec(int k) { return 100.0 + 1.5 * k; }
 
 // The import: every third line rewrites a stored frequency, the others add
@@ -51,11 +50,8 @@ Estado EstadoDe(const Ficheros& f) {
         double frec;
         std::memcpy(&frec, ind.data() + k, 8);
         const int reg = static_cast<std::int16_t>(std::uint8_t(ind[k + 8]) | std::uint8_t(ind[k + 9]) << 8);
-        if (reg < 1 || std::size_t(reg) * 300 > dat.size()) {
-            ADD_FAILURE() << "entry " << k / 10 + 1 << " names record " << reg << " outside the data file";
-        } else if (frec > 0) {
-            EXPECT_TRUE(e.emplace(frec, dat.substr(std::size_t(reg - 1) * 300, 300)).second) << frec << " live twice";
-        }
+        if (reg < 1 || std::size_t(reg) * 300 > dat.size()) ADD_FAILURE() << "entry " << k / 10 + 1 << " names record " << reg << " outside the data file";
+        else if (frec > 0 && !e.emplace(frec, dat.substr(std::size_t(reg - 1) * 300, 300)).second) ADD_FAILURE() << frec << " live twice";
     }
     return e;
 }
@@ -69,28 +65,24 @@ struct Operacion {
 };
 void PrintTo(const Operacion& o, std::ostream* os) { *os << o.nombre; }
 
-Paso Alta(double f, const char* d) {
+Paso En(double f, const Paso& haz) {
     return [=](Modulo& m) {
         m.FrecActual = f;
         m.BuscaFrecuencia();
-        return m.PosFrec == 0 && m.AltaRegistro(d, "S", "M", "051226", "O");
-    };
-}
-Paso En(int k, bool (*haz)(Modulo&)) {
-    return [=](Modulo& m) {
-        m.FrecActual = Frec(k);
-        m.BuscaFrecuencia();
         return haz(m);
     };
+}
+Paso Alta(double f, const char* d) {
+    return En(f, [d](Modulo& m) { return m.PosFrec == 0 && m.AltaRegistro(d, "S", "M", "051226", "O"); });
 }
 
 const Operacion kOperaciones[] = {
     {"alta en carpeta nueva", {Alta(7.1, "primera")}, 2, true},
     {"alta en un hueco", {Alta(500.5, "nueva")}, 2},
     {"altas hasta el final", {Alta(501, "u"), Alta(502, "d"), Alta(503, "t"), Alta(504, "c")}, 8},
-    {"modifica", {En(7, [](Modulo& m) { return m.ModificaRegistro("cambiada", "", "", "", ""); })}, 1},
-    {"borra", {En(9, [](Modulo& m) { return m.BorraRegistro(); })}, 2},
-    {"fecha hoy", {En(11, [](Modulo& m) {  // as the card's button does it
+    {"modifica", {En(Frec(7), [](Modulo& m) { return m.ModificaRegistro("cambiada", "", "", "", ""); })}, 1},
+    {"borra", {En(Frec(9), [](Modulo& m) { return m.BorraRegistro(); })}, 2},
+    {"fecha hoy", {En(Frec(11), [](Modulo& m) {  // as the card's button does it
          const int n = m.TablaReg[std::size_t(m.PosFrec)];
          if (!m.LeeDatos(n)) return false;
          m.BufDatos.Fecha.Asigna("051226");
@@ -121,11 +113,7 @@ protected:
         fs.Vigila(dir);
         return Arranca(fs);
     }
-    Ficheros Lee() const {
-        Ficheros f;
-        for (const char* n : kFicheros) f[n] = Bytes(n);
-        return f;
-    }
+    Ficheros Lee() const { return {{"frecuencias.vyr", Bytes("frecuencias.vyr")}, {"datos.vyr", Bytes("datos.vyr")}, {"vyr.csv", Bytes("vyr.csv")}}; }
     // The tables are what a fresh start on this index would load.
     void TablasSon(const std::string& ind) {
         ASSERT_EQ(m->NumFrec, int(ind.size() / 10));
@@ -158,10 +146,7 @@ TEST_P(DurabilityTest, EveryCallOfEveryOperation) {
         fs.Arma(falla, n);
         std::size_t hechos = 0;
         bool ok = true;
-        for (const auto& p : op.pasos) {
-            if (!(ok = p(*m))) break;
-            ++hechos;
-        }
+        while (hechos < op.pasos.size() && (ok = op.pasos[hechos](*m))) ++hechos;
         if (!fs.Fallado()) {
             EXPECT_TRUE(ok);
             EXPECT_EQ(Lee(), ref.back());
@@ -214,9 +199,8 @@ TEST_P(DurabilityTest, EveryCallOfEveryOperation) {
             // Every change reported done is there; the one in flight is whole or absent.
             EXPECT_TRUE(e == estados[hechos] || (hechos + 1 < estados.size() && e == estados[hechos + 1]))
                 << "after " << hechos << " changes reported done";
-            for (const char* f : kFicheros)
-                EXPECT_TRUE(!Reemplaza(op, f) || quedan.at(f) == ref[0].at(f) || quedan.at(f) == ref[1].at(f))
-                    << f << " is neither the old nor the new one";
+            for (const auto& [f, bytes] : quedan)
+                EXPECT_TRUE(!Reemplaza(op, f) || bytes == ref[0].at(f) || bytes == ref[1].at(f)) << f << " is neither the old nor the new one";
             continue;
         }
         // The import: each line whole or not at all; killed, a first part of the file.
@@ -242,11 +226,8 @@ std::string Nombre(const ::testing::TestParamInfo<DurabilityTest::ParamType>& i)
     return s;
 }
 
-INSTANTIATE_TEST_SUITE_P(Store, DurabilityTest,
-                         ::testing::Combine(::testing::ValuesIn(kOperaciones),
-                                            ::testing::Values(Falla::Lectura, Falla::Escritura, Falla::Corta, Falla::Sync,
-                                                              Falla::Muerte, Falla::Apagon, Falla::ApagonIndice)),
-                         Nombre);
+INSTANTIATE_TEST_SUITE_P(Store, DurabilityTest, ::testing::Combine(::testing::ValuesIn(kOperaciones), ::testing::Values(
+    Falla::Lectura, Falla::Escritura, Falla::Corta, Falla::Sync, Falla::Muerte, Falla::Apagon, Falla::ApagonIndice)), Nombre);
 
 }  // namespace
 }  // namespace vyr::test

@@ -6,11 +6,9 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
-#include <iomanip>
 #include <limits>
 #include <map>
 #include <set>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -45,14 +43,11 @@ std::string Ind(const std::vector<std::pair<double, int>>& e) {
     for (auto [f, r] : e) s += Entrada(f, std::int16_t(r));
     return s;
 }
-std::string Num(double v) {
-    std::ostringstream o;
-    o << std::setprecision(15) << v;
-    return o.str();
-}
 
 struct Paso {
-    char op;  // A add, M modify, B delete, O sort, S export, R import, L read record f, F find f and read its record
+    // A add, M modify, B delete, O sort, S export, R import, L read record f, F find f and read its record,
+    // P a second program starts on the folder
+    char op;
     double f = 0;
     std::vector<std::string> campos = {};
 };
@@ -98,36 +93,30 @@ protected:
             msg.vistos.clear();
         };
         const auto sn = [](bool b) { return std::string(b ? "si" : "no"); };
-        const auto texto = [&] {
+        const auto texto = [&] {  // the record's 300 bytes without the trailing spaces
             const auto b = BytesDatos(m->BufDatos);
-            const std::string s(b.begin(), b.end());
-            return s.substr(0, s.find_last_not_of(' ') + 1);
+            std::string s(b.begin(), b.end());
+            return s.erase(s.find_last_not_of(' ') + 1);
         };
         fs.Vigila(dir);
-        if (!Arranca(fs)) {
-            dice.push_back("arranca no");
-            oye();
-            return dice;
-        }
+        if (!Arranca(fs)) return dice.push_back("arranca no"), oye(), dice;
         for (const Paso& p : pasos) {
-            std::vector<std::string> c = p.campos;
+            std::vector<std::string> c = p.campos;  // the five texts, missing ones blank
             c.resize(5);
             m->FrecActual = p.f;
             m->BuscaFrecuencia();
             fs.escrituras.clear();
             fs.syncs = 0;
-            bool ok = true;
+            bool ok;
             switch (p.op) {
                 case 'A': ok = m->AltaRegistro(c[0], c[1], c[2], c[3], c[4]); dice.push_back("alta " + (ok ? std::to_string(m->PosLibre) : "no")); break;
                 case 'M': dice.push_back("modifica " + sn(m->ModificaRegistro(c[0], c[1], c[2], c[3], c[4]))); break;
                 case 'B': dice.push_back("borra " + sn(m->BorraRegistro())); break;
                 case 'O': m->CambioIndice = true; dice.push_back("ordena " + sn(m->OrdenaIndice())); break;
                 case 'S': dice.push_back("salva " + sn(m->SalvarDatos())); break;
-                case 'R':
-                    ok = m->RecuperarDatos();
-                    dice.push_back("recupera " + sn(ok) + " " + Num(m->FrecActual) + " " + std::to_string(m->PosFrec) + " " + std::to_string(m->PosLibre));
-                    break;
+                case 'R': ok = m->RecuperarDatos(); dice.push_back("recupera " + sn(ok) + " " + std::to_string(std::llround(m->FrecActual * 1e6)) + " " + std::to_string(m->PosFrec) + " " + std::to_string(m->PosLibre)); break;
                 case 'L': dice.push_back("lee " + sn(m->LeeDatos(int(p.f))) + " " + texto()); break;
+                case 'P': dice.push_back("otro arranca " + sn(Modulo(dir, msg).Arranca())); break;
                 case 'F': dice.push_back("busca " + std::to_string(m->PosFrec) + " " + (m->LeeDatos(m->RegistroDe(m->PosFrec)) ? texto() : "?")); break;
             }
             oye();
@@ -142,6 +131,10 @@ protected:
         servicios.erase(servicios.find_last_not_of('|') + 1);
         if (!servicios.empty()) dice.push_back("servicios " + servicios);
         dice.push_back(std::to_string(m->NumFrec) + " frecuencias, cambio " + sn(m->CambioIndice));
+        // Once the program ends, the next one starts on what it left.
+        const int n = m->NumFrec;
+        m.reset();
+        if (Modulo otro(dir, msg); !otro.Arranca() || otro.NumFrec != n || !msg.vistos.empty()) dice.push_back("the next start differs");
         return dice;
     }
 };
@@ -185,6 +178,9 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
         {"datos.vyr is a folder", {{kDat, "<carpeta>"}}, {}, {"arranca no", "!VYR|No se puede abrir datos.vyr\nEn su lugar hay una carpeta."}, {{kInd, ""}}},
         {"datos.vyr is a loop", {{kDat, "<bucle>"}}, {},
          {"arranca no", "!VYR|No se puede abrir datos.vyr\nDemasiados enlaces simbólicos en la ruta."}, {{kInd, ""}}},
+        {"a second program is refused while the first runs, even after the first one's sort replaced the index", {{kInd, Slots(2)}},
+         {{'P'}, {'A', 3.5, {"x"}}, {'O'}, {'P'}}, {"otro arranca no", "!VYR|VYR ya está en uso en esta carpeta", "alta 3", "ordena si", "otro arranca no",
+          "!VYR|VYR ya está en uso en esta carpeta", "3 frecuencias, cambio no"}, {{kInd, Slots(2) + Entrada(3.5, 3)}, {kDat, std::string(600, '\0') + Registro("x")}}},
         {"what an interrupted replace left goes, nothing else",
          {{kInd, Entrada(7.1, 1)}, {kDat, Registro("uno")}, {kInd + ".nuevo", "x"}, {"vyr.csv.nuevo", "x"}, {kCsv, "x"}, {"datos.vyr.nuevo", "x"}, {"otro.nuevo", "x"}},
          {}, {"1 frecuencias, cambio no"}, {{kInd + ".nuevo", "-"}, {"vyr.csv.nuevo", "-"}}},
@@ -243,19 +239,19 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
                  "7100000,5;coma\r\n"        // reads 7100000: updates 7.1 again
                  "900000001000000;alta\r\n"  // skipped
                  "900000000000000;tope;S;M;51226;o;extra"}},
-         {{'R'}}, {"recupera si 900000000 0 3", kRecuperados, "3 frecuencias, cambio si"},
+         {{'R'}}, {"recupera si 900000000000000 0 3", kRecuperados, "3 frecuencias, cambio si"},
          {{kInd, Entrada(7.1, 1) + Entrada(0.000901, 2) + Entrada(900000000.0, 3)}, {kDat, Registro("coma") + Registro("justo") + Registro("tope", "S", "M", "051226", "o")}}},
         {"import fills deleted slots in order and finds what it added",
          {{kInd, Ind({{7.1, 1}, {0, 2}, {7.2, 3}, {0, 4}})}, {kDat, Registro("a") + kBlanco + Registro("b") + kBlanco},
           {kCsv, "8000000;ocho\r\n9000000;nueve\r\n8000000;otra vez\r\n10000000;diez\r\n7200000;siete dos\r\n"}},
-         {{'R'}}, {"recupera si 7.2 3 5", kRecuperados, "5 frecuencias, cambio si"},
+         {{'R'}}, {"recupera si 7200000 3 5", kRecuperados, "5 frecuencias, cambio si"},
          {{kInd, Ind({{7.1, 1}, {8, 2}, {7.2, 3}, {9, 4}, {10, 5}})},
           {kDat, Registro("a") + Registro("otra vez") + Registro("siete dos") + Registro("nueve") + Registro("diez")}}},
         {"import of huge and odd lines", {{kCsv, std::string(100000, 'z') + "\r\n" + std::string(100000, '9') + ";x\r\n" + std::string("7100000;\x81\x00;b", 12)}},
-         {{'R'}}, {"recupera si 7.1 0 1", kRecuperados, "1 frecuencias, cambio si"}, {{kInd, Entrada(7.1, 1)}, {kDat, Registro(std::string("\x81\x00", 2), "b")}}},
+         {{'R'}}, {"recupera si 7100000 0 1", kRecuperados, "1 frecuencias, cambio si"}, {{kInd, Entrada(7.1, 1)}, {kDat, Registro(std::string("\x81\x00", 2), "b")}}},
         {"import into a full index goes on and counts what did not fit",
          {{kInd, Slots(4999)}, {kCsv, "9000000000;a\r\n9100000000;b\r\n15000000;diez\r\n9200000000;c\r\n"}}, {{'R'}},
-         {"recupera si 9200 0 5000", kRecuperados + "\n2 frecuencias no añadidas: índice lleno", "5000 frecuencias, cambio si"},
+         {"recupera si 9200000000 0 5000", kRecuperados + "\n2 frecuencias no añadidas: índice lleno", "5000 frecuencias, cambio si"},
          {{kInd, Slots(4999) + Entrada(9000, 5000)}, {kDat, std::string(2700, '\0') + Registro("diez") + std::string(4989 * 300, '\0') + Registro("a")}}},
         {"an exchange file that is missing", {{kInd, Entrada(7.1, 1)}, {kDat, Registro("uno")}}, {{'R'}}, {"recupera no 0 0 0", "!Recuperar datos|No se puede leer vyr.csv", "1 frecuencias, cambio no"}},
         {"an exchange file that is a folder", {{kInd, Entrada(7.1, 1)}, {kDat, Registro("uno")}, {kCsv, "<carpeta>"}}, {{'R'}, {'S'}},
@@ -265,20 +261,20 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
         // more than their records; otherwise, and whenever a line adds, one write
         // per run of records in line order.
         {"import: every record rewritten", {{kInd, Ind({{1, 3}, {2, 1}, {3, 4}, {4, 2}})}, {kDat, Datos(4)}, {kCsv, "1000000;uno\r\n2000000;dos\r\n3000000;tres\r\n4000000;cuatro\r\n"}},
-         {{'R'}}, {"recupera si 4 4 0", kRecuperados, "4 frecuencias, cambio no"},
+         {{'R'}}, {"recupera si 4000000 4 0", kRecuperados, "4 frecuencias, cambio no"},
          {{kDat, Datos(4, {{1, Registro("dos")}, {2, Registro("cuatro")}, {3, Registro("uno")}, {4, Registro("tres")}})}}, {{kDat, 0, 1200}}, 1},
         {"import: a record named twice, the later line wins, the one between is kept",
          {{kInd, Ind({{1, 3}, {2, 1}, {3, 4}, {4, 2}})}, {kDat, Datos(4)}, {kCsv, "2000000;antes\r\n1000000;uno\r\n2000000;despues\r\n"}},
-         {{'R'}}, {"recupera si 2 2 0", kRecuperados, "4 frecuencias, cambio no"},
+         {{'R'}}, {"recupera si 2000000 2 0", kRecuperados, "4 frecuencias, cambio no"},
          {{kDat, Datos(4, {{1, Registro("despues")}, {3, Registro("uno")}})}}, {{kDat, 0, 900}}, 1},
         {"import: a short list into a big store writes only its records",
          {{kInd, Ind({{1, 20}, {2, 19}, {3, 18}, {4, 17}, {5, 16}, {6, 15}, {7, 14}, {8, 13}, {9, 12}, {10, 11}, {11, 10}, {12, 9}, {13, 8}, {14, 7}, {15, 6}, {16, 5}, {17, 4}, {18, 3}, {19, 2}, {20, 1}})},
           {kDat, Datos(20)}, {kCsv, "20000000;veinte\r\n1000000;uno\r\n"}},
-         {{'R'}}, {"recupera si 1 1 0", kRecuperados, "20 frecuencias, cambio no"},
+         {{'R'}}, {"recupera si 1000000 1 0", kRecuperados, "20 frecuencias, cambio no"},
          {{kDat, Datos(20, {{1, Registro("veinte")}, {20, Registro("uno")}})}}, {{kDat, 0, 300}, {kDat, 5700, 300}}, 1},
         {"import: with a new line, the new record first, then line order",
          {{kInd, Ind({{1, 3}, {2, 1}, {3, 4}, {4, 2}})}, {kDat, Datos(4)}, {kCsv, "1000000;uno\r\n9000000;nueva\r\n2000000;dos\r\n"}},
-         {{'R'}}, {"recupera si 2 2 5", kRecuperados, "5 frecuencias, cambio si"},
+         {{'R'}}, {"recupera si 2000000 2 5", kRecuperados, "5 frecuencias, cambio si"},
          {{kInd, Ind({{1, 3}, {2, 1}, {3, 4}, {4, 2}, {9, 5}})}, {kDat, Datos(4, {{1, Registro("dos")}, {3, Registro("uno")}}) + Registro("nueva")}},
          {{kDat, 1200, 300}, {kDat, 600, 300}, {kInd, 40, 10}, {kDat, 0, 300}}, 3},
         // Damage: records out of range, shared, NaN and infinite frequencies. Nothing is ever written outside a record's own place.
@@ -288,7 +284,7 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
           {kCsv, "4000000;cuatro\r\n5000000;cinco\r\n11000000;once bis\r\n12000000;doce\r\n"}},
          {{'M', 1}, {'M', 2}, {'M', 4}, {'M', 5}, {'M', 9}, {'L', 6000}, {'L', 0}, {'B', 4}, {'A', 11, {"once"}}, {'R'}, {'F', 11}, {'F', 12}, {'O'}},
          {"modifica no", danado(0), "modifica no", danado(6000), "modifica no", danado(4), "modifica no", danado(4), "modifica no", danado(8),
-          "lee si ", "lee si ", "borra no", danado(4), "alta 10", "recupera si 12 0 11", kRecuperados + "\n2 líneas no aplicadas: registro dañado",
+          "lee si ", "lee si ", "borra no", danado(4), "alta 10", "recupera si 12000000 0 11", kRecuperados + "\n2 líneas no aplicadas: registro dañado",
           "busca 10 once bis", "busca 11 doce", "ordena si", "11 frecuencias, cambio no"},
          {{kInd, "*"}, {kDat, Registro("tres") + Registro(std::string("\x81\x00x", 3)) + std::string(2100, '\0') + Registro("once bis") + Registro("doce")}}},
         // A disk or a folder that refuses.
@@ -356,27 +352,6 @@ TEST_F(StoreTest, ExportThenImportRewritesEveryRecordUnchanged) {
     EXPECT_EQ(Bytes("frecuencias.vyr"), indice);
     EXPECT_EQ(Bytes("datos.vyr"), datos);
     EXPECT_FALSE(m->CambioIndice);  // every line found its frequency
-}
-
-TEST_F(StoreTest, ASecondProgramInTheSameFolderIsRefusedWhileTheFirstRuns) {
-    Pon("frecuencias.vyr", Slots(2));
-    ASSERT_TRUE(Arranca());
-    // The lock goes with the first program, and survives its sort's rename.
-    for (const bool ordenado : {false, true}) {
-        const std::string antes = Bytes(kInd) + "|" + Bytes(kDat);
-        FakeMessageService otros;
-        EXPECT_FALSE(Modulo(dir, otros).Arranca());
-        ASSERT_EQ(otros.vistos.size(), 1u);
-        EXPECT_EQ(otros.vistos[0].titulo + "|" + otros.vistos[0].texto, "VYR|VYR ya está en uso en esta carpeta");
-        EXPECT_EQ(otros.vistos[0].icono, ui::Icono::Critico);
-        EXPECT_EQ(Bytes(kInd) + "|" + Bytes(kDat), antes);
-        ASSERT_TRUE(ordenado || (Alta(3.5, "x") && m->OrdenaIndice()));
-    }
-    m.reset();
-    FakeMessageService cuartos;
-    Modulo cuarto(dir, cuartos);
-    EXPECT_TRUE(cuarto.Arranca());
-    EXPECT_EQ(cuarto.NumFrec, 3);
 }
 
 TEST(StoreMessages, EveryUsualFileErrorHasItsOwnSpanishReason) {
