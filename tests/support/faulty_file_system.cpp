@@ -40,23 +40,10 @@ void FaultyFileSystem::Vigila(const std::string& dir) {
     for (const auto& [nombre, ino] : nombresDurables_) durable_[ino] = LeeFichero(dir + '/' += nombre);
 }
 
-void FaultyFileSystem::Arma(Falla falla, int n) {
-    falla_ = falla;
-    en_ = n;
-    llamadas_ = 0;
-    fallado_ = false;
-}
-
 bool FaultyFileSystem::Toca(bool cuenta) {
     if (Caido()) return true;
     if (!cuenta || fallado_ || ++llamadas_ != en_) return false;
     return fallado_ = true;
-}
-
-int FaultyFileSystem::OpenDir(const std::string& r, int& fd) {
-    const int err = real().OpenDir(r, fd);
-    if (err == 0) dirfd_ = fd;
-    return err;
 }
 
 int FaultyFileSystem::OpenAt(int d, const std::string& n, int flags, int& fd) {
@@ -93,13 +80,6 @@ int FaultyFileSystem::Sync(int fd) {
     // The model decides what is durable; the real sync would only cost time.
     if (fd == dirfd_) nombresDurables_ = Nombres();
     else if (const auto i = inodo_.find(fd); i != inodo_.end()) durable_[i->second] = Contenido(fd);
-    return 0;
-}
-
-int FaultyFileSystem::Close(int fd) {
-    inodo_.erase(fd);
-    if (fd == dirfd_) dirfd_ = -1;
-    real().Close(fd);  // a dead process still lets go of its descriptors
     return 0;
 }
 

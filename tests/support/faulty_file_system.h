@@ -37,7 +37,7 @@ public:
     // Starts watching the folder, whose files as they are now count as durable.
     void Vigila(const std::string& dir);
     // Arms the fault at the nth call of its kind from now (n from 1).
-    void Arma(Falla falla, int n);
+    void Arma(Falla falla, int n) { falla_ = falla; en_ = n; llamadas_ = 0; fallado_ = false; }
     bool Fallado() const { return fallado_; }
     int syncs = 0;  // syncs that reached the disk
     // Every write that reached the disk, as file name, offset and length.
@@ -56,7 +56,11 @@ public:
     static bool Cae(Falla f) { return f == Falla::Muerte || f == Falla::Apagon || f == Falla::ApagonIndice; }
     bool EsApagon() const { return falla_ == Falla::Apagon || falla_ == Falla::ApagonIndice; }
 
-    int OpenDir(const std::string& r, int& fd) override;
+    int OpenDir(const std::string& r, int& fd) override {
+        const int err = real().OpenDir(r, fd);
+        dirfd_ = err == 0 ? fd : dirfd_;
+        return err;
+    }
     int LockDir(int d) override { return real().LockDir(d); }
     int OpenAt(int d, const std::string& n, int flags, int& fd) override;
     int ReadAt(int fd, void* b, std::size_t n, std::int64_t o, std::size_t& l) override {
@@ -70,7 +74,8 @@ public:
         return Toca(Escribe()) ? EIO : real().RenameAt(d, a, b);
     }
     int UnlinkAt(int d, const std::string& n) override { return Toca(Cae(falla_)) ? EIO : real().UnlinkAt(d, n); }
-    int Close(int fd) override;
+    // A dead process still lets go of its descriptors.
+    int Close(int fd) override { inodo_.erase(fd); if (fd == dirfd_) dirfd_ = -1; real().Close(fd); return 0; }
 
 private:
     static FileSystem& real() { return SistemaPosix(); }
