@@ -9,8 +9,8 @@
 #include <map>
 #include <set>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/fsuid.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "store/records.h"
@@ -72,7 +72,10 @@ protected:
             return s.erase(s.find_last_not_of(' ') + 1);
         };
         fs.Vigila(dir);
-        if (!Arranca(fs)) return dice.push_back("arranca no"), oye(), dice;
+        const bool arrancado = Arranca(fs);
+        if (!arrancado) dice.push_back("arranca no");
+        oye();
+        if (!arrancado) return dice;
         for (const Paso& p : pasos) {
             std::vector<std::string> c = p.campos;  // the five texts, missing ones blank
             c.resize(5);
@@ -288,9 +291,7 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
         if (c.entorno == Entorno::SoloLectura || c.entorno == Entorno::CarpetaCerrada) {
             for (const auto& [n, b] : c.antes) chmod(Ruta(n).c_str(), c.entorno == Entorno::SoloLectura ? 0444 : 0666);
             chmod(dir.c_str(), c.entorno == Entorno::SoloLectura ? 0777 : 0555);
-        }
-        // Root ignores permissions: then the files are opened as an ordinary user.
-        if (c.entorno == Entorno::SoloLectura || c.entorno == Entorno::CarpetaCerrada) {
+            // Root ignores permissions: the files are opened as an ordinary user.
             setfsgid(65534);
             setfsuid(65534);
         }

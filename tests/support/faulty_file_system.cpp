@@ -15,13 +15,6 @@ const char* NombreFalla(Falla f) {
     return kNombres[static_cast<int>(f)];
 }
 
-namespace {
-
-// Every byte of an open file, even one opened for writing only.
-std::string Contenido(int fd) { return LeeFichero("/proc/self/fd/" + std::to_string(fd)); }
-
-}  // namespace
-
 std::map<std::string, std::uint64_t> FaultyFileSystem::Nombres() const {
     std::map<std::string, std::uint64_t> r;
     std::error_code ec;  // a link that loops is no file
@@ -79,7 +72,8 @@ int FaultyFileSystem::Sync(int fd) {
     ++syncs;
     // The model decides what is durable; the real sync would only cost time.
     if (fd == dirfd_) nombresDurables_ = Nombres();
-    else if (const auto i = inodo_.find(fd); i != inodo_.end()) durable_[i->second] = Contenido(fd);
+    // Every byte of the open file, even one opened for writing only.
+    else if (const auto i = inodo_.find(fd); i != inodo_.end()) durable_[i->second] = LeeFichero("/proc/self/fd/" + std::to_string(fd));
     return 0;
 }
 

@@ -56,23 +56,15 @@ public:
     static bool Cae(Falla f) { return f == Falla::Muerte || f == Falla::Apagon || f == Falla::ApagonIndice; }
     bool EsApagon() const { return falla_ == Falla::Apagon || falla_ == Falla::ApagonIndice; }
 
-    int OpenDir(const std::string& r, int& fd) override {
-        const int err = real().OpenDir(r, fd);
-        dirfd_ = err == 0 ? fd : dirfd_;
-        return err;
-    }
+    int OpenDir(const std::string& r, int& fd) override { const int err = real().OpenDir(r, fd); if (err == 0) dirfd_ = fd; return err; }
     int LockDir(int d) override { return real().LockDir(d); }
     int OpenAt(int d, const std::string& n, int flags, int& fd) override;
-    int ReadAt(int fd, void* b, std::size_t n, std::int64_t o, std::size_t& l) override {
-        return Toca(falla_ == Falla::Lectura) ? EIO : real().ReadAt(fd, b, n, o, l);
-    }
+    int ReadAt(int fd, void* b, std::size_t n, std::int64_t o, std::size_t& l) override { return Toca(falla_ == Falla::Lectura) ? EIO : real().ReadAt(fd, b, n, o, l); }
     int Size(int fd, std::int64_t& t) override { return Toca(falla_ == Falla::Lectura) ? EIO : real().Size(fd, t); }
     int WriteAt(int fd, const void* b, std::size_t n, std::int64_t o) override;
     int Truncate(int fd, std::int64_t t) override { return Toca(Escribe()) ? EIO : real().Truncate(fd, t); }
     int Sync(int fd) override;
-    int RenameAt(int d, const std::string& a, const std::string& b) override {
-        return Toca(Escribe()) ? EIO : real().RenameAt(d, a, b);
-    }
+    int RenameAt(int d, const std::string& a, const std::string& b) override { return Toca(Escribe()) ? EIO : real().RenameAt(d, a, b); }
     int UnlinkAt(int d, const std::string& n) override { return Toca(Cae(falla_)) ? EIO : real().UnlinkAt(d, n); }
     // A dead process still lets go of its descriptors.
     int Close(int fd) override { inodo_.erase(fd); if (fd == dirfd_) dirfd_ = -1; real().Close(fd); return 0; }
@@ -85,11 +77,9 @@ private:
     std::map<std::string, std::uint64_t> Nombres() const;
 
     Falla falla_ = Falla::Ninguna;
-    int en_ = 0;
-    int llamadas_ = 0;
+    int en_ = 0, llamadas_ = 0, dirfd_ = -1;
     bool fallado_ = false;
     std::string dir_;
-    int dirfd_ = -1;
     // The crash model: what the disk holds for each file and name.
     std::map<int, std::uint64_t> inodo_;                   // open descriptor -> inode
     std::map<int, std::string> nombre_;                    // open descriptor -> file name
