@@ -122,6 +122,7 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
     const auto danado = [](int r) { return "!VYR|No se puede escribir datos.vyr\nfrecuencias.vyr está dañado: el registro " + std::to_string(r) +
                                            " no pertenece a una sola frecuencia."; };
     const std::string kSinPermiso = "!VYR|No se puede escribir frecuencias.vyr\nNo hay permiso de escritura.", kAB = Registro("a") + Registro("b");
+    const std::string kRaro = std::string(100000, '\x81') + std::string(1, '\0');  // a services line without its end
     const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
     std::string servicios150, primeros100 = "L1";
     for (int i = 1; i <= 150; ++i) {
@@ -182,14 +183,17 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
          {"alta no", "! Alta de frecuencia|*** Índice lleno: 5.000 frecuencias ***", "borra si", "alta 5000", "5000 frecuencias, cambio si"},
          {{kInd, Slots(5000, {{5000, 1.0}})}, {kDat, std::string(4999 * 300, '\0') + Registro("cabe")}}},
         // The sort: record numbers travel with their frequencies, the trailing piece stays.
-        {"sort", {{kInd, Ind({{300, 1}, {100, 2}, {200, 3}}) + "xyz"}, {kDat, kAB}}, {{'O'}}, {"ordena si", "3 frecuencias, cambio no"},
-         {{kInd, Ind({{100, 2}, {200, 3}, {300, 1}}) + "xyz"}}},
+        {"sort, then a delete in the replaced file", {{kInd, Ind({{300, 1}, {100, 2}, {200, 3}}) + "xyz"}, {kDat, kAB}}, {{'O'}, {'B', 100}},
+         {"ordena si", "borra si", "3 frecuencias, cambio no"}, {{kInd, Ind({{0, 2}, {200, 3}, {300, 1}}) + "xyz"}, {kDat, Registro("a") + kBlanco}}},
         {"sort deleted entries first, then add into the replaced file", {{kInd, Ind({{5, 1}, {0, 2}, {3, 3}, {4, 4}, {0, 5}, {1, 6}}) + "xyz"}, {kDat, kAB}},
          {{'O'}, {'A', 999, {"tras ordenar"}}}, {"ordena si", "alta 1", "6 frecuencias, cambio si"},
          {{kInd, Ind({{999, 2}, {0, 5}, {1, 6}, {3, 3}, {4, 4}, {5, 1}}) + "xyz"}, {kDat, Registro("a") + Registro("tras ordenar")}}},
-        {"sort in order", {{kInd, Ind({{1, 1}, {2, 2}, {3, 3}}) + "xyz"}, {kDat, kAB}}, {{'O'}}, {"ordena si", "3 frecuencias, cambio no"}},
-        {"sort one", {{kInd, Ind({{7, 1}}) + "xyz"}, {kDat, kAB}}, {{'O'}}, {"ordena si", "1 frecuencias, cambio no"}},
-        {"sort none", {{kInd, "xyz"}, {kDat, kAB}}, {{'O'}}, {"ordena si", "0 frecuencias, cambio no"}},
+        {"sort in order", {{kInd, Ind({{1, 1}, {2, 2}, {3, 3}}) + "xyz"}, {kDat, kAB}}, {{'O'}, {'B', 1}}, {"ordena si", "borra si", "3 frecuencias, cambio no"},
+         {{kInd, Ind({{0, 1}, {2, 2}, {3, 3}}) + "xyz"}, {kDat, kBlanco + Registro("b")}}},
+        {"sort one", {{kInd, Ind({{7, 1}}) + "xyz"}, {kDat, kAB}}, {{'O'}, {'B', 7}}, {"ordena si", "borra si", "1 frecuencias, cambio no"},
+         {{kInd, Ind({{0, 1}}) + "xyz"}, {kDat, kBlanco + Registro("b")}}},
+        {"sort none", {{kInd, "xyz"}, {kDat, kAB}}, {{'O'}, {'A', 999, {"tras ordenar"}}}, {"ordena si", "alta 1", "1 frecuencias, cambio si"},
+         {{kInd, Entrada(999, 1)}, {kDat, Registro("tras ordenar") + Registro("b")}}},
         // Export.
         {"export skips deleted entries, in slot order when not sorted", {{kInd, kExpInd}, {kDat, kExpDat}}, {{'S'}},
          {"salva si", kSalvados, "4 frecuencias, cambio no"}, {{kCsv, "145800000;Aire;Aeron\xE1utico;AM;;\r\n7100000;" + kD37 + ";;;051226;obs\r\n"}}},
@@ -250,13 +254,13 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
          {{kDat, 1200, 300}, {kDat, 600, 300}, {kInd, 40, 10}, {kDat, 0, 300}}, 3},
         // Damage: records out of range, shared, NaN and infinite frequencies. Nothing is ever written outside a record's own place.
         {"a damaged index",
-         {{kInd, Ind({{1, 0}, {2, 6000}, {nan, 3}, {4, 4}, {5, 4}, {-6, 6}, {inf, 7}, {0, 8}, {9, 8}}) + std::string("\x81\x00", 2)},
+         {{kInd, Ind({{1, 0}, {2, 6000}, {nan, 3}, {4, 4}, {5, 4}, {-6, -2}, {inf, 7}, {0, 8}, {9, 8}}) + std::string("\x81\x00", 2)},
           {kDat, Registro("tres") + Registro(std::string("\x81\x00x", 3))},
-          {kCsv, "4000000;cuatro\r\n5000000;cinco\r\n11000000;once bis\r\n12000000;doce\r\n"}},
+          {kCsv, "4000000;cuatro\r\n5000000;cinco\r\n11000000;once bis\r\n12000000;doce\r\n"}, {"servicios.vyr", kRaro}},
          {{'M', 1}, {'M', 2}, {'M', 4}, {'M', 5}, {'M', 9}, {'L', 6000}, {'L', 0}, {'B', 4}, {'A', 11, {"once"}}, {'R'}, {'F', 11}, {'F', 12}, {'O'}},
          {"modifica no", danado(0), "modifica no", danado(6000), "modifica no", danado(4), "modifica no", danado(4), "modifica no", danado(8),
           "lee si ", "lee si ", "borra no", danado(4), "alta 10", "recupera si 12000000 0 11", kRecuperados + "\n2 líneas no aplicadas: registro dañado",
-          "busca 10 once bis", "busca 11 doce", "ordena si", "11 frecuencias, cambio no"},
+          "busca 10 once bis", "busca 11 doce", "ordena si", "servicios " + kRaro, "11 frecuencias, cambio no"},
          {{kInd, "*"}, {kDat, Registro("tres") + Registro(std::string("\x81\x00x", 3)) + std::string(2100, '\0') + Registro("once bis") + Registro("doce")}}},
         // A disk or a folder that refuses.
         {"read-only files refuse every write with a message", {{kInd, Entrada(7.1, 1) + Entrada(3.0, 2)}, {kDat, Registro("uno") + Registro("dos")}},
