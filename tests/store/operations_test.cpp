@@ -91,7 +91,7 @@ protected:
                 case 'O': m->CambioIndice = true; dice.push_back("ordena " + sn(m->OrdenaIndice())); break;
                 case 'S': dice.push_back("salva " + sn(m->SalvarDatos())); break;
                 case 'R': ok = m->RecuperarDatos(); dice.push_back("recupera " + sn(ok) + " " + std::to_string(std::llround(m->FrecActual * 1e6)) + " " + std::to_string(m->PosFrec) + " " + std::to_string(m->PosLibre)); break;
-                case 'L': dice.push_back("lee " + sn(m->LeeDatos(int(p.f))) + " " + texto()); break;
+                case 'L': ok = m->LeeDatos(int(p.f)); dice.push_back("lee " + sn(ok) + " " + texto()); break;
                 case 'P': dice.push_back("otro arranca " + sn(Modulo(dir, msg).Arranca())); break;
                 case 'F': dice.push_back("busca " + std::to_string(m->PosFrec) + " " + (m->LeeDatos(m->RegistroDe(m->PosFrec)) ? texto() : "?")); break;
             }
@@ -254,14 +254,15 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
          {{kDat, 1200, 300}, {kDat, 600, 300}, {kInd, 40, 10}, {kDat, 0, 300}}, 3},
         // Damage: records out of range, shared, NaN and infinite frequencies. Nothing is ever written outside a record's own place.
         {"a damaged index",
-         {{kInd, Ind({{1, 0}, {2, 6000}, {nan, 3}, {4, 4}, {5, 4}, {-6, -2}, {inf, 7}, {0, 8}, {9, 8}}) + std::string("\x81\x00", 2)},
+         {{kInd, Ind({{1, 0}, {2, 6000}, {nan, 3}, {4, 4}, {5, 4}, {-6, -2}, {inf, 5000}, {0, 8}, {9, 8}}) + std::string("\x81\x00", 2)},
           {kDat, Registro("tres") + Registro(std::string("\x81\x00x", 3))},
           {kCsv, "4000000;cuatro\r\n5000000;cinco\r\n11000000;once bis\r\n12000000;doce\r\n"}, {"servicios.vyr", kRaro}},
-         {{'M', 1}, {'M', 2}, {'M', 4}, {'M', 5}, {'M', 9}, {'L', 6000}, {'L', 0}, {'B', 4}, {'A', 11, {"once"}}, {'R'}, {'F', 11}, {'F', 12}, {'O'}},
-         {"modifica no", danado(0), "modifica no", danado(6000), "modifica no", danado(4), "modifica no", danado(4), "modifica no", danado(8),
+         {{'M', 1}, {'M', 2}, {'M', 4}, {'M', 5}, {'M', 9}, {'M', inf, {"infinita"}}, {'L', 6000}, {'L', 0}, {'B', 4}, {'A', 11, {"once"}}, {'R'}, {'F', 11}, {'F', 12}, {'O'}},
+         {"modifica no", danado(0), "modifica no", danado(6000), "modifica no", danado(4), "modifica no", danado(4), "modifica no", danado(8), "modifica si",
           "lee si ", "lee si ", "borra no", danado(4), "alta 10", "recupera si 12000000 0 11", kRecuperados + "\n2 líneas no aplicadas: registro dañado",
           "busca 10 once bis", "busca 11 doce", "ordena si", "servicios " + kRaro, "11 frecuencias, cambio no"},
-         {{kInd, "*"}, {kDat, Registro("tres") + Registro(std::string("\x81\x00x", 3)) + std::string(2100, '\0') + Registro("once bis") + Registro("doce")}}},
+         {{kInd, "*"}, {kDat, Registro("tres") + Registro(std::string("\x81\x00x", 3)) + std::string(2100, '\0') + Registro("once bis") + Registro("doce") +
+                    std::string(4988 * 300, '\0') + Registro("infinita")}}},
         // A disk or a folder that refuses.
         {"read-only files refuse every write with a message", {{kInd, Entrada(7.1, 1) + Entrada(3.0, 2)}, {kDat, Registro("uno") + Registro("dos")}},
          {{'A', 9, {"dos"}}, {'B', 7.1}, {'O'}, {'S'}},
