@@ -1,6 +1,5 @@
 #include "support/faulty_file_system.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -11,35 +10,16 @@
 namespace vyr::test {
 
 const char* NombreFalla(Falla f) {
-    switch (f) {
-        case Falla::Ninguna: return "ninguna";
-        case Falla::Lectura: return "lectura";
-        case Falla::Escritura: return "escritura";
-        case Falla::Corta: return "escritura corta";
-        case Falla::Sync: return "sync";
-        case Falla::Muerte: return "muerte";
-        case Falla::Apagon: return "apagon";
-        case Falla::ApagonIndice: return "apagon con el indice escrito";
-    }
-    return "?";
+    static const char* const kNombres[] = {"ninguna", "lectura", "escritura", "escritura corta", "sync",
+                                           "muerte", "apagon", "apagon con el indice escrito"};
+    return kNombres[static_cast<int>(f)];
 }
-
-namespace {
-
-std::uint64_t Inodo(int fd) {
-    struct stat st {};
-    return ::fstat(fd, &st) == 0 ? st.st_ino : 0;
-}
-
-// Every byte of an open file, even one opened for writing only.
-std::string Contenido(int fd) { return LeeFichero("/proc/self/fd/" + std::to_string(fd)); }
-
-}  // namespace
 
 std::map<std::string, std::uint64_t> FaultyFileSystem::Nombres() const {
     std::map<std::string, std::uint64_t> r;
+    std::error_code ec;  // a link that loops is no file
     for (const auto& e : std::filesystem::directory_iterator(dir_))
-        if (e.is_regular_file()) {
+        if (e.is_regular_file(ec)) {
             struct stat st {};
             if (::stat(e.path().c_str(), &st) == 0) r[e.path().filename().string()] = st.st_ino;
         }
@@ -53,62 +33,33 @@ void FaultyFileSystem::Vigila(const std::string& dir) {
     for (const auto& [nombre, ino] : nombresDurables_) durable_[ino] = LeeFichero(dir + '/' += nombre);
 }
 
-void FaultyFileSystem::Arma(Falla falla, int n) {
-    falla_ = falla;
-    en_ = n;
-    llamadas_ = 0;
-    fallado_ = false;
-}
-
 bool FaultyFileSystem::Toca(bool cuenta) {
     if (Caido()) return true;
-    if (!cuenta || fallado_) return false;
-    if (++llamadas_ != en_) return false;
-    fallado_ = true;
-    return true;
-}
-
-int FaultyFileSystem::OpenDir(const std::string& r, int& fd) {
-    const int err = real().OpenDir(r, fd);
-    if (err == 0) dirfd_ = fd;
-    return err;
+    if (!cuenta || fallado_ || ++llamadas_ != en_) return false;
+    return fallado_ = true;
 }
 
 int FaultyFileSystem::OpenAt(int d, const std::string& n, int flags, int& fd) {
     const bool crea = (flags & O_CREAT) != 0;
     const bool muta = crea || (flags & O_TRUNC);
-    if (Toca(falla_ == Falla::Escritura ? crea
-                                         : Cae(falla_) && muta) ||
-        (Caido() && !muta)) {
+    if (Toca(falla_ == Falla::Escritura ? crea : Cae(falla_) && muta) || (Caido() && !muta)) {
         fd = -1;
         return EIO;
     }
     struct stat st {};
     const bool existia = ::fstatat(d, n.c_str(), &st, 0) == 0;
     const int err = real().OpenAt(d, n, flags, fd);
-    if (err == 0) {
-        const std::uint64_t ino = Inodo(fd);
-        inodo_[fd] = ino;
+    if (err == 0 && ::fstat(fd, &st) == 0) {
+        inodo_[fd] = st.st_ino;
         nombre_[fd] = n;
         // A new file's bytes are on no disk yet, whatever inode it reuses.
-        if (!existia) durable_[ino].clear();
+        if (!existia) durable_[st.st_ino].clear();
     }
     return err;
 }
 
-int FaultyFileSystem::ReadAt(int fd, void* b, std::size_t n, std::int64_t o, std::size_t& l) {
-    if (Toca(falla_ == Falla::Lectura)) return EIO;
-    return real().ReadAt(fd, b, n, o, l);
-}
-
-int FaultyFileSystem::Size(int fd, std::int64_t& t) {
-    if (Toca(falla_ == Falla::Lectura)) return EIO;
-    return real().Size(fd, t);
-}
-
 int FaultyFileSystem::WriteAt(int fd, const void* b, std::size_t n, std::int64_t o) {
-    const bool cuenta = falla_ == Falla::Escritura || falla_ == Falla::Corta || Cae(falla_);
-    if (Toca(cuenta)) {
+    if (Toca(falla_ == Falla::Corta || Escribe())) {
         if (falla_ == Falla::Corta && n > 1) real().WriteAt(fd, b, n / 2, o);
         return en_ % 2 ? ENOSPC : EIO;
     }
@@ -116,34 +67,13 @@ int FaultyFileSystem::WriteAt(int fd, const void* b, std::size_t n, std::int64_t
     return real().WriteAt(fd, b, n, o);
 }
 
-int FaultyFileSystem::Truncate(int fd, std::int64_t t) {
-    if (Toca(falla_ == Falla::Escritura || Cae(falla_))) return EIO;
-    return real().Truncate(fd, t);
-}
-
 int FaultyFileSystem::Sync(int fd) {
     if (Toca(falla_ == Falla::Sync || Cae(falla_))) return EIO;
     ++syncs;
     // The model decides what is durable; the real sync would only cost time.
     if (fd == dirfd_) nombresDurables_ = Nombres();
-    else if (const auto i = inodo_.find(fd); i != inodo_.end()) durable_[i->second] = Contenido(fd);
-    return 0;
-}
-
-int FaultyFileSystem::RenameAt(int d, const std::string& a, const std::string& b) {
-    if (Toca(falla_ == Falla::Escritura || Cae(falla_))) return EIO;
-    return real().RenameAt(d, a, b);
-}
-
-int FaultyFileSystem::UnlinkAt(int d, const std::string& n) {
-    if (Toca(Cae(falla_))) return EIO;
-    return real().UnlinkAt(d, n);
-}
-
-int FaultyFileSystem::Close(int fd) {
-    inodo_.erase(fd);
-    if (fd == dirfd_) dirfd_ = -1;
-    real().Close(fd);  // a dead process still lets go of its descriptors
+    // Every byte of the open file, even one opened for writing only.
+    else if (const auto i = inodo_.find(fd); i != inodo_.end()) durable_[i->second] = LeeFichero("/proc/self/fd/" + std::to_string(fd));
     return 0;
 }
 
