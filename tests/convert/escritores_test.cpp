@@ -2,6 +2,8 @@
 // byte; and only ours goes out to the receivers.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "convert/formatos.h"
 #include "convert/escritores.h"
 
@@ -10,7 +12,7 @@ namespace {
 
 Linea L(const char* hz, const char* nombre, const char* servicio, const char* modo, QStringList obs = {},
         const char* fecha = "") {
-    return Linea{Registro{"", hz, QString::fromUtf8(nombre), QString::fromUtf8(servicio), modo, fecha, obs}, {}};
+    return Linea{Registro{"", hz, QString::fromUtf8(nombre), QString::fromUtf8(servicio), modo, fecha, std::move(obs)}, {}};
 }
 
 TEST(Escritores, VyrLinesAsOurExportWritesThem) {
@@ -51,8 +53,10 @@ std::string Lista(const std::string& nombre, const std::vector<Marca>& marcas) {
     const std::string s(16, ' ');
     std::string r = "        \"" + nombre + "\": {\n            \"bookmarks\": {\n";
     for (const auto& [n, ancho, hz, modo] : marcas)
-        r += s + "\"" + n + "\": {\n" + s + "    \"bandwidth\": " + std::to_string(ancho) + ",\n" + s +
-             "    \"frequency\": " + hz + ",\n" + s + "    \"mode\": " + std::to_string(modo) + "\n" + s + "},\n";
+        r.append(s).append("\"").append(n).append("\": {\n").append(s).append("    \"bandwidth\": ")
+            .append(std::to_string(ancho)).append(",\n").append(s).append("    \"frequency\": ").append(hz)
+            .append(",\n").append(s).append("    \"mode\": ").append(std::to_string(modo)).append("\n")
+            .append(s).append("},\n");
     return r.substr(0, r.size() - 2) + "\n            },\n            \"showOnWaterfall\": true\n        }";
 }
 

@@ -23,6 +23,7 @@ double Frec(int k) { return 100.0 + 1.5 * k; }
 // one, three of them into deleted slots.
 std::vector<std::pair<double, std::string>> LineasImport() {
     std::vector<std::pair<double, std::string>> r;
+    r.reserve(300);
     for (int j = 0; j < 300; ++j) r.emplace_back(j % 3 ? 1000.0 + j : Frec(j / 3 + 1), (j % 3 ? "a" : "m") + std::to_string(j));
     return r;
 }
@@ -133,6 +134,7 @@ TEST_P(DurabilityTest, EveryCallOfEveryOperation) {
     }
     EXPECT_EQ(fs.syncs, op.syncs);
     std::vector<Estado> estados;
+    estados.reserve(ref.size());
     for (const auto& f : ref) estados.push_back(EstadoDe(f));
 
     int n = 1, releidas = 0;

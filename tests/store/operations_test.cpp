@@ -181,7 +181,7 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
         {"a full index refuses the add and writes nothing; a delete makes room", {{kInd, Slots(5000)}},
          {{'A', 1, {"no cabe"}}, {'B', 7500}, {'A', 1, {"cabe"}}},
          {"alta no", "! Alta de frecuencia|*** Índice lleno: 5.000 frecuencias ***", "borra si", "alta 5000", "5000 frecuencias, cambio si"},
-         {{kInd, Slots(5000, {{5000, 1.0}})}, {kDat, std::string(4999 * 300, '\0') + Registro("cabe")}}},
+         {{kInd, Slots(5000, {{5000, 1.0}})}, {kDat, std::string(std::size_t{4999} * 300, '\0') + Registro("cabe")}}},
         // The sort: record numbers travel with their frequencies, the trailing piece stays.
         {"sort, then a delete in the replaced file", {{kInd, Ind({{300, 1}, {100, 2}, {200, 3}}) + "xyz"}, {kDat, kAB}}, {{'O'}, {'B', 100}},
          {"ordena si", "borra si", "3 frecuencias, cambio no"}, {{kInd, Ind({{0, 2}, {200, 3}, {300, 1}}) + "xyz"}, {kDat, Registro("a") + kBlanco}}},
@@ -227,7 +227,7 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
         {"import into a full index goes on and counts what did not fit",
          {{kInd, Slots(4999)}, {kCsv, "9000000000;a\r\n9100000000;b\r\n15000000;diez\r\n9200000000;c\r\n"}}, {{'R'}},
          {"recupera si 9200000000 0 5000", kRecuperados + "\n2 frecuencias no añadidas: índice lleno", "5000 frecuencias, cambio si"},
-         {{kInd, Slots(4999) + Entrada(9000, 5000)}, {kDat, std::string(2700, '\0') + Registro("diez") + std::string(4989 * 300, '\0') + Registro("a")}}},
+         {{kInd, Slots(4999) + Entrada(9000, 5000)}, {kDat, std::string(2700, '\0') + Registro("diez") + std::string(std::size_t{4989} * 300, '\0') + Registro("a")}}},
         {"an exchange file that is missing", {{kInd, Entrada(7.1, 1)}, {kDat, Registro("uno")}}, {{'R'}}, {"recupera no 0 0 0", "!Recuperar datos|No se puede leer vyr.csv", "1 frecuencias, cambio no"}},
         {"an exchange file that is a folder", {{kInd, Entrada(7.1, 1)}, {kDat, Registro("uno")}, {kCsv, "<carpeta>"}}, {{'R'}, {'S'}},
          {"recupera no 0 0 0", "!Recuperar datos|No se puede leer vyr.csv", "salva no", "!Salvar datos|No se puede escribir vyr.csv\nEn su lugar hay una carpeta.", "1 frecuencias, cambio no"}},
@@ -262,7 +262,7 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
           "lee si ", "lee si ", "borra no", danado(4), "alta 10", "recupera si 12000000 0 11", kRecuperados + "\n2 líneas no aplicadas: registro dañado",
           "busca 10 once bis", "busca 11 doce", "ordena si", "servicios " + kRaro, "11 frecuencias, cambio no"},
          {{kInd, "*"}, {kDat, Registro("tres") + Registro(std::string("\x81\x00x", 3)) + std::string(2100, '\0') + Registro("once bis") + Registro("doce") +
-                    std::string(4988 * 300, '\0') + Registro("infinita")}}},
+                    std::string(std::size_t{4988} * 300, '\0') + Registro("infinita")}}},
         // A disk or a folder that refuses.
         {"read-only files refuse every write with a message", {{kInd, Entrada(7.1, 1) + Entrada(3.0, 2)}, {kDat, Registro("uno") + Registro("dos")}},
          {{'A', 9, {"dos"}}, {'B', 7.1}, {'O'}, {'S'}},

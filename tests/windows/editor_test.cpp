@@ -149,7 +149,7 @@ TEST_F(EditorTest, EachCommandWritesTheFilesAndCopiesTheCardBack) {
     const auto clic = [](QPushButton* frmCreaModi::*b) {
         return [b](frmCreaModi& e) { QTest::mouseClick(e.*b, Qt::LeftButton); };
     };
-    const auto escribe = [](QString d, bool servicio, QPushButton* frmCreaModi::*b) {
+    const auto escribe = [](const QString& d, bool servicio, QPushButton* frmCreaModi::*b) {
         return [=](frmCreaModi& e) {
             Escribe(e.txtCMDescri, d);
             if (servicio) {
