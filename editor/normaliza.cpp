@@ -45,8 +45,9 @@ void frmCreaModi::Normaliza(QObject* caja) {
     using vyr::editor::Campo;
     using vyr::editor::Normalizado;
     if (caja == txtCMObserva) {
-        const QString texto = Normalizado(Campo::Observaciones, txtCMObserva->text(), m_.Servicios);
-        if (texto != txtCMObserva->text()) txtCMObserva->setText(texto);
+        const QString antes = txtCMObserva->text();
+        const QString texto = Normalizado(Campo::Observaciones, antes, m_.Servicios);
+        if (texto != antes) txtCMObserva->setText(texto);
         return;
     }
     const std::pair<QLineEdit*, Campo> lineas[] = {{txtCMDescri, Campo::Descripcion},

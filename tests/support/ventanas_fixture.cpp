@@ -34,9 +34,11 @@ void VentanasTest::SetUp() {
 }
 
 void VentanasTest::TearDown() {
-    Suelta();
+    // Checked before anything is closed, so that no window is deleted unseen.
+    consultar.reset();
+    w.reset();
     SinVentanasQueden();
-    CierraVentanas();
+    Suelta();
 }
 
 void VentanasTest::Suelta() {
