@@ -59,7 +59,6 @@ TEST(Lectores, EachFormat) {
          "9 línea 9 - unas comillas no se cierran antes del final del fichero\nUTF-8 0, 1252 1"},
         {LeeChirp, "Name,Location\r\n1,2\r\n",
          "UTF-8 0, 1252 0, no tiene la cabecera de CHIRP (una línea que empieza por \"Location,\")"},
-        {LeeChirp, "", "UTF-8 0, 1252 0, no tiene la cabecera de CHIRP (una línea que empieza por \"Location,\")"},
         {LeeChirp, "Location,Name\r\n1,2\r\n", "UTF-8 0, 1252 0, la cabecera de CHIRP no tiene la columna Frequency"},
         {LeeSdrpp, R"({
             "bookmarkDisplayMode": 1,

@@ -7,9 +7,9 @@
 #include <set>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -44,19 +44,15 @@ struct Ejecucion { int estado; std::string salida, errores; };
 // vyr-convertir run as a user would, entrada on its standard input: its exit
 // status, standard output and error.
 Ejecucion Ejecuta(const std::vector<std::string>& args, const std::string& entrada = "") {
-    const auto comillas = [](std::string t) {
-        for (std::size_t k = 0; (k = t.find('\'', k)) != std::string::npos; k += 4) t.replace(k, 1, "'\\''");
-        return "'" + t + "'";
-    };
-    const std::string dir = test::CarpetaTemporal();
-    EscribeFichero(dir + "/in", entrada);
-    std::string orden = comillas(VYR_CONVERTIR);
-    for (const auto& a : args) orden += " " + comillas(a);
-    const int r = std::system((orden + " <" + comillas(dir + "/in") + " >" + comillas(dir + "/out") + " 2>" +
-                               comillas(dir + "/err")).c_str());
-    Ejecucion e{WIFEXITED(r) ? WEXITSTATUS(r) : -1, LeeFichero(dir + "/out"), LeeFichero(dir + "/err")};
-    test::BorraCarpeta(dir);
-    return e;
+    QStringList a;
+    for (const auto& t : args) a << QString::fromStdString(t);
+    QProcess p;
+    p.start(VYR_CONVERTIR, a);
+    p.write(entrada.data(), qint64(entrada.size()));
+    p.closeWriteChannel();
+    p.waitForFinished(-1);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
+            p.readAllStandardError().toStdString()};
 }
 
 // The names in a folder, in order.
@@ -147,9 +143,8 @@ TEST(Programa, EveryRunLeavesTheFolderAsItSays) {
     for (const auto& c : casos) {
         SCOPED_TRACE(c.args[0] + " " + c.args.back());
         const std::string dir = test::CarpetaTemporal(), d = dir + "/";
-        const auto en = [&](std::string t) {
-            for (std::size_t k = 0; (k = t.find('@', k)) != std::string::npos; k += dir.size()) t.replace(k, 1, dir);
-            return t;
+        const auto en = [&](const std::string& t) {
+            return QString::fromStdString(t).replace('@', QString::fromStdString(dir)).toStdString();
         };
         for (const auto& [n, t] : ficheros) EscribeFichero(d + n, t);
         ::chmod((d + "solo.csv").c_str(), 0444);
