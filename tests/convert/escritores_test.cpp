@@ -1,5 +1,6 @@
-// The files written: our lines, Gqrx's bookmarks and SDR++'s JSON, byte for
-// byte; and only ours goes out to the receivers.
+// The files written: Gqrx's bookmarks and SDR++'s JSON, byte for byte (our
+// own lines are held by the program's runs); and only ours goes out to the
+// receivers.
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -13,16 +14,6 @@ namespace {
 Linea L(const char* hz, const char* nombre, const char* servicio, const char* modo, QStringList obs = {},
         const char* fecha = "") {
     return Linea{Registro{"", hz, QString::fromUtf8(nombre), QString::fromUtf8(servicio), modo, fecha, std::move(obs)}, {}};
-}
-
-TEST(Escritores, VyrLinesAsOurExportWritesThem) {
-    std::vector<Linea> l = {L("16400", "JXN Marine Norway", "", "", {"0000-2400", "País NOR"}),
-                            L("148762500", "B09 Płońsk", "SP", "NFM", {"BW 10 kHz"}, "051226")};
-    l[1].otrosNombres = {"Other"};
-    Recuento c;
-    EXPECT_EQ(EscribeVyr(l, c), "16400;JXN Marine Norway;;;;0000-2400 \xB7 Pa\xEDs NOR\r\n"
-                                "148762500;B09 Plonsk;SP;NFM;051226;BW 10 kHz / Other\r\n");
-    EXPECT_EQ(c.texto.transliterados, 2);
 }
 
 TEST(Escritores, GqrxAsGqrxWritesIt) {

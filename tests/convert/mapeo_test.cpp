@@ -17,16 +17,15 @@
 namespace vyr::conv {
 namespace {
 
-// hz nullptr: the text is refused.
+// hz nullptr: the text is refused (no digits, a second point, or any other
+// character, even those a C library's reading takes).
 TEST(Hercios, DecimalTextsBecomeExactHertz) {
     const struct { const char* texto; int potencia; const char* hz; } casos[] = {
         {"6070", 3, "6070000"}, {"11780.5", 3, "11780500"}, {"145.8", 6, "145800000"}, {"16.4", 3, "16400"},
         {"0.000001", 6, "1"}, {" 007.50\t", 0, "7.5"}, {"145.5000001", 6, "145500000.1"}, {"1.", 0, "1"},
         {".5", 0, "0.5"}, {"+3", 0, "3"}, {"-3", 0, "-3"}, {"-0.0", 0, "0"}, {"156.050000", 6, "156050000"},
         {"10489500000", 0, "10489500000"}, {"12.5", -3, "0.0125"}, {"224298.0625", -3, "224.2980625"},
-        {"0.1", 6, "100000"}, {"", 0, nullptr}, {" ", 0, nullptr}, {".", 0, nullptr}, {"1.2.3", 0, nullptr},
-        {"1e6", 0, nullptr}, {"abc", 0, nullptr}, {"12 5", 0, nullptr}, {"0x10", 0, nullptr}, {"inf", 0, nullptr},
-        {"nan", 0, nullptr}, {"1,5", 0, nullptr}, {"--1", 0, nullptr}, {"+", 0, nullptr},
+        {"", 0, nullptr}, {"1.2.3", 0, nullptr}, {"1e6", 0, nullptr}, {"0x10", 0, nullptr}, {"1,5", 0, nullptr},
     };
     for (const auto& c : casos) EXPECT_EQ(Decimal(c.texto, c.potencia).value_or("-"), c.hz ? c.hz : "-") << c.texto;
 }
@@ -98,7 +97,6 @@ TEST(Mapeo, EachFormatsTable) {
          "75587500|FENZ|fire-tac|WFM||BW 12,5 kHz · law_tac"},
         {F::Gqrx, "Frequency=10489500000|Name=|Modulation=Digital|Bandwidth=0|Tags=Untagged", "10489500000|||DIG||"},
         {F::Gqrx, "Frequency=7100000|Modulation=Pactor|Bandwidth=wide|Tags=a,b,c", "7100000||a|PACTOR||BW wide · b, c"},
-        {F::Gqrx, "Frequency=abc", "la frecuencia \"abc\" no es un número"},
         {F::Gqrx, "Frequency=999", "la frecuencia 999" + fuera},
         {F::Sdrpp, "list=FM Broadcast|name=Nova 919|frequency=91900000|mode=1|bandwidth=224298.0625",
          "91900000|Nova 919|FM Broadcast|WFM||BW 224,2980625 kHz"},
@@ -117,7 +115,6 @@ TEST(Mapeo, EachFormatsTable) {
          "446006250|||NFM||DCS 023 NR"},
         {F::Chirp, "Frequency=446.1|Tone=Cross|CrossMode=Tone->DTCS|Duplex=+|Offset=0.6",
          "446100000|||||Desp. +0,6 MHz · Cross Tone->DTCS"},
-        {F::Chirp, "Frequency=0.000000", "la frecuencia 0" + fuera},
         {F::Chirp, "Frequency=", "no tiene frecuencia"},
         {F::Eibi, "kHz=11780.5|Time(UTC)=0800-0900|Days=Mo-Fr|ITU=B|Station=Radio Clube do Pará|Lng=P|Target=SAm|"
                   "Remarks=/USA|P=8|Start=2903|Stop=3108[0622]",
@@ -127,7 +124,6 @@ TEST(Mapeo, EachFormatsTable) {
          "16400|JXN||||0000-2400 · solo invierno · visto 12/19"},
         {F::Eibi, "kHz=6070|P=5|Start=0101", "6070000|||||solo verano · desde 0101"},
         {F::Eibi, "kHz=6070|P=1|Stop=3010", "6070000|||||hasta 3010"},
-        {F::Eibi, "kHz=1e3", "la frecuencia \"1e3\" no es un número"},
         {F::Vyr, "Frecuencia=7100000|Descripción=Radio|Servicio=Radiodifusión|Modo=AM|Fecha=051226|"
                  "Observaciones=BW 10 kHz · x", "7100000|Radio|Radiodifusión|AM|051226|BW 10 kHz · x"},
         {F::Vyr, "Frecuencia=900000000000000.5", "la frecuencia 900000000000000.5" + fuera},
@@ -137,17 +133,16 @@ TEST(Mapeo, EachFormatsTable) {
 }
 
 // The tables themselves are held by the README check below; these rows are
-// the look-up around them: case, spaces, and what no table has.
+// the look-up around them: case, spaces, and what no table has (the modes
+// each format's rows and files use are in the tables around this one).
 TEST(Modos, ReadAndWritten) {
     const struct { std::span<const ModoLeido> tabla; bool distingue; const char *origen, *vyr; } leidos[] = {
         {kModosGqrx, false, "raw i/q", "RAW"}, {kModosGqrx, false, " usb ", "USB"}, {kModosGqrx, false, "CW-U", "CW"},
-        {kModosGqrx, false, "Olivia", "OLIVIA"}, {kModosGqrx, false, "Demod Off", ""}, {kModosSdrpp, true, "8", "8"},
-        {kModosSdrpp, true, "6", "LSB"}, {kModosChirp, true, "Auto", ""}, {kModosChirp, true, "auto", "AUTO"},
+        {kModosGqrx, false, "Demod Off", ""}, {kModosSdrpp, true, "8", "8"}, {kModosChirp, true, "auto", "AUTO"},
     };
     for (const auto& c : leidos) EXPECT_EQ(ModoVyr(c.tabla, c.origen, c.distingue).toStdString(), c.vyr) << c.origen;
     const struct { const char *vyr; std::string gqrx; int sdrpp, ancho; } escritos[] = {
-        {"sam", "AM-Sync", 2, 10000}, {" CW-L", "CW-L", 5, 500}, {"", "Demod Off", 7, 0}, {"RTTY", "", 7, 10000},
-        {"WFM", "WFM (stereo)", 1, 200000}, {"DSB", "", 3, 10000},
+        {"sam", "AM-Sync", 2, 10000}, {" CW-L", "CW-L", 5, 500}, {"", "Demod Off", 7, 0}, {"DSB", "", 3, 10000},
     };
     for (const auto& c : escritos) {
         const ModoSalida& m = ModoParaSalida(c.vyr);
@@ -166,12 +161,10 @@ TEST(Mapeo, ReadmeShowsTheTablesOfTheCode) {
 
 TEST(Ajuste, TextToWindows1252) {
     const struct { const char* utf8; std::string bytes; int translit, interrogacion, sustituidos; } casos[] = {
-        {"B09 Płońsk", "B09 Plonsk", 2, 0, 0}, {"Mińsk Mazowiecki", "Minsk Mazowiecki", 1, 0, 0},
-        {"Győr", "Gyor", 1, 0, 0}, {"Жуков", "Zukov", 5, 0, 0}, {"Ωμέγα", "Omega", 5, 0, 0}, {"ﬁx", "fix", 1, 0, 0},
-        {"😀 ok", "? ok", 0, 1, 0}, {"ł😀", "l?", 1, 1, 0}, {"a;b", "a,b", 0, 0, 1}, {"?", "?", 0, 0, 0},
+        {"B09 Płońsk", "B09 Plonsk", 2, 0, 0}, {"Жуков", "Zukov", 5, 0, 0}, {"ﬁx", "fix", 1, 0, 0},
+        {"ł😀", "l?", 1, 1, 0}, {"a;b", "a,b", 0, 0, 1}, {"?", "?", 0, 0, 0}, {"a\tb\r\nc", "a b  c", 0, 0, 3},
         // A stray combining mark is dropped; é is composed first and has its byte; the code page holds “”–€.
         {"x\u0303", "x", 1, 0, 0}, {"e\u0301", "\xE9", 0, 0, 0}, {"“Low 33” – €", "\x93Low 33\x94 \x96 \x80", 0, 0, 0},
-        {"Radio Clube do Pará", "Radio Clube do Par\xE1", 0, 0, 0}, {"a\tb\r\nc", "a b  c", 0, 0, 3},
     };
     for (const auto& c : casos) {
         RecuentoTexto r;
@@ -220,9 +213,8 @@ TEST(Ajuste, MergedNamesJoinObservationsWhileTheyFit) {
 
 TEST(Fusion, OneLinePerFrequencyInAscendingOrder) {
     std::vector<Registro> regs;
-    for (const auto& [hz, n] : std::vector<std::pair<const char*, const char*>>{
-             {"7100000", "a"}, {"1000.5", "b"}, {"7100000", "c"}, {"145800000", "d"}, {"1000.5", "e"},
-             {"7100000", "f"}, {"1000", "g"}})
+    for (const auto& [hz, n] : {std::pair{"7100000", "a"}, {"1000.5", "b"}, {"7100000", "c"}, {"145800000", "d"},
+                                {"1000.5", "e"}, {"7100000", "f"}, {"1000", "g"}})
         regs.push_back(Reg(n, {}, hz));
     Recuento c;
     std::string lineas;
