@@ -6,16 +6,24 @@
 
 namespace vyr::ui {
 
-bool LeeCajaFrecuencia(QLineEdit* caja, MessageService& mensajes, const char* mensaje, double& valor) {
-    const double v = LecturaEntrada(ACp1252(caja->text()));
+std::string LeeFrecuencia(const std::string& texto, MessageService& mensajes, const char* mensaje, double& valor) {
+    const double v = LecturaEntrada(texto);
     if (!EnRango(v)) {
         mensajes.Muestra(mensaje, textos::kTituloAlta, Botones::Ok, Icono::Critico);
         valor = 0;
+        return {};
+    }
+    valor = v;
+    return TextoPantalla(v);
+}
+
+bool LeeCajaFrecuencia(QLineEdit* caja, MessageService& mensajes, const char* mensaje, double& valor) {
+    const std::string pantalla = LeeFrecuencia(ACp1252(caja->text()), mensajes, mensaje, valor);
+    if (pantalla.empty()) {
         caja->clear();
         return false;
     }
-    valor = v;
-    caja->setText(DeCp1252(TextoPantalla(v)));
+    caja->setText(DeCp1252(pantalla));
     return true;
 }
 

@@ -115,11 +115,4 @@ void VentanasTest::Teclea(const QString& texto) {
     QTest::keyClick(w->txtFrecu, Qt::Key_Return);
 }
 
-QString VentanasTest::Sale(QWidget* caja) {
-    caja->setFocus();
-    QTest::keyClick(caja, Qt::Key_Tab);
-    if (auto* l = qobject_cast<QLineEdit*>(caja)) return l->text();
-    return {};
-}
-
 }  // namespace vyr::test

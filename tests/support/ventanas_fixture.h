@@ -66,8 +66,6 @@ protected:
 
     // Types a text into the entry box and presses Enter.
     void Teclea(const QString& texto);
-    // Tab out of a box, then the box's text.
-    static QString Sale(QWidget* caja);
 
     void Ficheros(const std::vector<Fila>& filas, const std::string& servicios);
 

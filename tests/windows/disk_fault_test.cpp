@@ -25,43 +25,41 @@ protected:
 constexpr const char* kNoLee = "No se puede leer datos.vyr\nError de entrada/salida en el disco.";
 
 TEST_F(DiskFaultTest, EachWindowActionToldAndNothingChanged) {
-    const QString guardada = "7,100.000|Radio Exterior    |Radiodifusi\u00f3n|AM    |010107|Madrid";
+    const QString cambiada = "7,100.000|Radio Exterior cambiada|Radiodifusi\u00f3n|AM|010107|Madrid";
+    const char* noEscribe = "No se puede escribir datos.vyr\nNo queda espacio en el disco.";
     struct Caso {
         const char* nombre;
         Falla falla;
         bool conFicha;  // the card shows 7.1 before the fault is armed
-        std::function<void(bool& abierto)> accion;
+        std::function<void()> accion;
         const char* mensaje;
         QString ficha;  // "*" : the card as it was
     };
-    const auto editor = [this](const std::function<void(frmCreaModi&)>& orden) {
-        return [this, orden](bool& abierto) {
+    // The description changed in the editor, then b: the editor must stay open.
+    const auto editor = [this](QPushButton* frmCreaModi::*b) {
+        return [this, b] {
+            bool abierto = false;
             ASSERT_TRUE(EnModal<frmCreaModi>([&] { QTest::mouseClick(w->cmdFicModi, Qt::LeftButton); },
                                    [&](frmCreaModi& e) {
                                        e.txtCMDescri->end(false);
                                        QTest::keyClicks(e.txtCMDescri, " cambiada");
-                                       orden(e);
+                                       QTest::mouseClick(e.*b, Qt::LeftButton);
                                        abierto = e.isVisible();
                                        QTest::mouseClick(e.cmdCMSalir, Qt::LeftButton);
                                    }));
+            EXPECT_TRUE(abierto) << "the editor closed as if the change had been made";
         };
     };
+    const auto fechaHoy = [this] { QTest::mouseClick(w->cmdFicActFecha, Qt::LeftButton); };
     const Caso casos[] = {
-        {"Enter en una frecuencia guardada", Falla::Lectura, false,
-         [this](bool&) { Teclea("7.1"); }, kNoLee, "|||||"},
-        {"Fecha hoy sin poder leer", Falla::Lectura, true,
-         [this](bool&) { QTest::mouseClick(w->cmdFicActFecha, Qt::LeftButton); }, kNoLee, "*"},
-        {"Fecha hoy sin poder escribir", Falla::Escritura, true,
-         [this](bool&) { QTest::mouseClick(w->cmdFicActFecha, Qt::LeftButton); },
-         "No se puede escribir datos.vyr\nNo queda espacio en el disco.", "*"},
-        {"Guardar en el editor", Falla::Sync, true,
-         editor([](frmCreaModi& e) { QTest::mouseClick(e.cmdCMGraba, Qt::LeftButton); }),
-         "No se puede escribir datos.vyr\nError de entrada/salida en el disco.",
-         "7,100.000|Radio Exterior cambiada|Radiodifusi\u00f3n|AM|010107|Madrid"},
-        {"Borrar en el editor", Falla::Escritura, true,
-         editor([](frmCreaModi& e) { QTest::mouseClick(e.cmdCMBorrar, Qt::LeftButton); }),
-         "No se puede escribir frecuencias.vyr\nNo queda espacio en el disco.",
-         "7,100.000|Radio Exterior cambiada|Radiodifusi\u00f3n|AM|010107|Madrid"},
+        {"Enter en una frecuencia guardada", Falla::Lectura, false, [this] { Teclea("7.1"); }, kNoLee,
+         "|||||"},
+        {"Fecha hoy sin poder leer", Falla::Lectura, true, fechaHoy, kNoLee, "*"},
+        {"Fecha hoy sin poder escribir", Falla::Escritura, true, fechaHoy, noEscribe, "*"},
+        {"Guardar en el editor", Falla::Sync, true, editor(&frmCreaModi::cmdCMGraba),
+         "No se puede escribir datos.vyr\nError de entrada/salida en el disco.", cambiada},
+        {"Borrar en el editor", Falla::Escritura, true, editor(&frmCreaModi::cmdCMBorrar),
+         "No se puede escribir frecuencias.vyr\nNo queda espacio en el disco.", cambiada},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -71,26 +69,19 @@ TEST_F(DiskFaultTest, EachWindowActionToldAndNothingChanged) {
         const std::string indice = Bytes("frecuencias.vyr"), datos = Bytes("datos.vyr");
         msg.vistos.clear();
         disco.Arma(c.falla, 1);
-        bool abierto = false;
-        c.accion(abierto);
+        c.accion();
         EXPECT_TRUE(disco.Fallado());
-        const QString esperada = QString(c.ficha) == "*" ? antes : c.ficha;
-        EXPECT_EQ(Ficha(*w), esperada);
+        EXPECT_EQ(Ficha(*w), QString(c.ficha) == "*" ? antes : c.ficha);
         EXPECT_TRUE(w->txtFrecu->text().isEmpty());
         EXPECT_EQ(Bytes("frecuencias.vyr"), indice);
         EXPECT_EQ(Bytes("datos.vyr"), datos);
-        if (std::string(c.nombre).find("editor") != std::string::npos) {
-            EXPECT_TRUE(abierto) << "the editor closed as if the change had been made";
-        }
         // The delete's confirmation comes first.
         ASSERT_FALSE(msg.vistos.empty());
         EXPECT_EQ(msg.vistos.back().texto, c.mensaje);
         EXPECT_EQ(msg.vistos.back().titulo, "VYR");
         EXPECT_EQ(msg.vistos.back().icono, ui::Icono::Critico);
         disco.Arma(Falla::Ninguna, 0);
-        w.reset();
-        CierraVentanas();
-        m.reset();
+        Suelta();
     }
 }
 
