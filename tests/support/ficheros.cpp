@@ -38,13 +38,16 @@ std::string Entrada(double frecuencia, std::int16_t numreg) {
     const auto bits = std::bit_cast<std::uint64_t>(frecuencia);
     const auto n = static_cast<std::uint16_t>(numreg);
     std::string b(10, '\0');
-    for (std::size_t k = 0; k < 10; ++k) b[k] = static_cast<char>(k < 8 ? bits >> (8 * k) : n >> (8 * (k - 8)));
+    for (std::size_t k = 0; k < 10; ++k) b[k] = char(k < 8 ? bits >> (8 * k) : n >> (8 * k - 64));
     return b;
 }
 
 std::string Registro(const std::string& d, const std::string& s, const std::string& m,
                      const std::string& f, const std::string& o) {
-    auto campo = [](const std::string& t, std::size_t n) { return (t + std::string(n, ' ')).substr(0, n); };
+    const auto campo = [](std::string t, std::size_t n) {
+        t.resize(n, ' ');
+        return t;
+    };
     return campo(d, 40) + campo(s, 18) + campo(m, 6) + campo(f, 6) + campo(o, 230);
 }
 
