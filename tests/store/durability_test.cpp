@@ -166,7 +166,7 @@ TEST_P(DurabilityTest, EveryCallOfEveryOperation) {
             for (std::size_t k = 1; k <= std::size_t(m->NumFrec); ++k)
                 EXPECT_EQ(Entrada(m->TablaFrec[k], m->TablaReg[k]), ind.substr(10 * (k - 1), 10)) << "slot " << k;
             msg.vistos.clear();
-            EXPECT_EQ(StoreTest::Alta(777.0, "luego"), !releida) << "the store is stuck, or writes after a failed reload";
+            EXPECT_EQ(Alta(777.0, "luego")(*m), !releida) << "the store is stuck, or writes after a failed reload";
             if (releida) {
                 EXPECT_TRUE(msg.vistos.size() == 1 && msg.vistos[0].texto.find("volver a leer") != std::string::npos);
                 EXPECT_EQ(Lee(), antes);
