@@ -10,6 +10,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "store/file_system.h"
@@ -41,13 +42,7 @@ public:
     bool Fallado() const { return fallado_; }
     int syncs = 0;  // syncs that reached the disk
     // Every write that reached the disk, as file name, offset and length.
-    struct Escritura {
-        std::string fichero;
-        std::int64_t pos;
-        std::size_t n;
-        bool operator==(const Escritura&) const = default;
-        friend void PrintTo(const Escritura& e, std::ostream* os) { *os << e.fichero << "@" << e.pos << "+" << e.n; }
-    };
+    using Escritura = std::tuple<std::string, std::int64_t, std::size_t>;
     std::vector<Escritura> escrituras;
     // After a power cut: the folder as the disk held it. The store must be
     // gone (its descriptors closed) first.

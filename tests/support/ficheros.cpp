@@ -4,16 +4,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace vyr::test {
 
 std::string LeeFichero(const std::string& ruta) {
     std::ifstream f(ruta, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 void EscribeFichero(const std::string& ruta, const std::string& bytes) {
@@ -36,21 +34,19 @@ void BorraCarpeta(const std::string& ruta) {
 bool Existe(const std::string& ruta) { return std::filesystem::exists(ruta); }
 
 std::string Entrada(double frecuencia, std::int16_t numreg) {
-    std::string b;
+    // Byte k of the 80 bits, lowest first: the frequency's bits, then the number's.
     const auto bits = std::bit_cast<std::uint64_t>(frecuencia);
-    for (int k = 0; k < 8; ++k) b += static_cast<char>((bits >> (8 * k)) & 0xFF);
     const auto n = static_cast<std::uint16_t>(numreg);
-    b += static_cast<char>(n & 0xFF);
-    b += static_cast<char>(n >> 8);
+    std::string b(10, '\0');
+    for (std::size_t k = 0; k < 10; ++k) b[k] = char(k < 8 ? bits >> (8 * k) : n >> (8 * k - 64));
     return b;
 }
 
 std::string Registro(const std::string& d, const std::string& s, const std::string& m,
                      const std::string& f, const std::string& o) {
-    auto campo = [](const std::string& t, std::size_t n) {
-        std::string c = t.substr(0, n);
-        c.resize(n, ' ');
-        return c;
+    const auto campo = [](std::string t, std::size_t n) {
+        t.resize(n, ' ');
+        return t;
     };
     return campo(d, 40) + campo(s, 18) + campo(m, 6) + campo(f, 6) + campo(o, 230);
 }

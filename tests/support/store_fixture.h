@@ -27,12 +27,6 @@ protected:
         m = std::make_unique<Modulo>(dir, msg, fs);
         return m->Arranca();
     }
-    bool Alta(double f, const std::string& d, const std::string& s = "", const std::string& mo = "",
-              const std::string& fe = "", const std::string& o = "") {
-        m->FrecActual = f;
-        m->BuscaFrecuencia();
-        return m->AltaRegistro(d, s, mo, fe, o);
-    }
 
     std::string dir;
     FakeMessageService msg;
