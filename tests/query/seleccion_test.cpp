@@ -1,11 +1,10 @@
 // What the query lists, decided without windows: the walk's step for each
-// mode and slot, the search match, and the count's text.
+// mode and slot, and the search match.
 #include <gtest/gtest.h>
 
 #include <QLocale>
 
 #include "query/consulta.h"
-#include "support/ventanas.h"
 
 namespace vyr::consulta {
 namespace {
@@ -68,7 +67,6 @@ TEST(Seleccion, SearchMatchesUpperCasedTextsAgainstFullWidthFields) {
         {"spaces match blank records too", "", "", "", " ", false, {0, 1, 2, 3, 4, 5, 6}},
         {"a sharp s stays one character", ss, "", "", "", false, {}},
         {"Escuchadas: non-breaking spaces are a date", "\xC3\x9F" "B", "", "", "", true, {6}},
-        {"no match at all", "zzz", "", "", "", false, {}},
         {"no texts: nothing matches", "", "", "", "", false, {}},
     };
     for (const auto& c : casos) {
@@ -83,11 +81,6 @@ TEST(Seleccion, SearchMatchesUpperCasedTextsAgainstFullWidthFields) {
             if (Seleccionado(k, registros[i])) listados.push_back(i);
         EXPECT_EQ(listados, c.listados) << c.nombre;
     }
-}
-
-TEST(Seleccion, CountText) {
-    EXPECT_EQ(TextoCuenta(0), " 0 frecuencias visualizadas");
-    EXPECT_EQ(TextoCuenta(5000), " 5000 frecuencias visualizadas");
 }
 
 }  // namespace
