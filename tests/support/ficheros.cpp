@@ -4,14 +4,17 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 namespace vyr::test {
 
 std::string LeeFichero(const std::string& ruta) {
+    // A folder or a missing file reads as no bytes.
     std::ifstream f(ruta, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
 }
 
 void EscribeFichero(const std::string& ruta, const std::string& bytes) {
