@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "main_window/frequency_text.h"
-#include "store/a_la_vez.h"
 #include "store/csv.h"
 #include "store/modulo.h"
 #include "store/store_messages.h"
@@ -91,6 +90,16 @@ bool Modulo::RecuperarDatos() {
         }
     }
     if (Bloqueado()) return false;
+    // Both files as they are: the bytes each write replaces, read once.
+    Leido datosAntes, indiceAntes;
+    if (const int err = LeeTodo(fs_, datosfd_, datosAntes); err != 0) {
+        AvisaLectura(Fichero::Datos, err);
+        return false;
+    }
+    if (const int err = LeeTodo(fs_, indicefd_, indiceAntes); err != 0) {
+        AvisaLectura(Fichero::Indice, err);
+        return false;
+    }
     // The tables follow the lines as they are decided; a failure puts them back.
     const auto tablasAntes = std::make_unique<Tablas>(TablaFrec, TablaReg);
     const std::int16_t numAntes = NumFrec;
@@ -112,7 +121,7 @@ bool Modulo::RecuperarDatos() {
     int libre = 1;
     std::string_view ultima;  // its fields are left in BufDatos, as cutting each line would
     bool alguna = false;
-    const auto decide = [&](std::string_view linea) {
+    RecorreLineas(contenido.Vista(), [&](std::string_view linea) {
         ultima = linea;
         alguna = true;
         // Only the frequency decides; the fields are cut once, when written.
@@ -142,26 +151,7 @@ bool Modulo::RecuperarDatos() {
         if (slot > NumFrec) NumFrec = static_cast<std::int16_t>(slot);
         slots.emplace(std::bit_cast<std::uint64_t>(FrecActual), PosLibre);
         return true;
-    };
-    // Both files as they are: the bytes each write replaces, read once; the
-    // data file, the larger, while the lines are decided, which touches no file.
-    Leido datosAntes, indiceAntes;
-    const double frecAntes = FrecActual;
-    const std::int16_t posAntes = PosFrec, libreAntes = PosLibre;
-    int errDatos = 0, errIndice = 0;
-    ALaVez([&] { errDatos = LeeTodo(fs_, datosfd_, datosAntes); },
-           [&] { RecorreLineas(contenido.Vista(), decide); });
-    if (errDatos == 0) errIndice = LeeTodo(fs_, indicefd_, indiceAntes);
-    if (errDatos != 0 || errIndice != 0) {
-        TablaFrec = tablasAntes->first;
-        TablaReg = tablasAntes->second;
-        NumFrec = numAntes;
-        FrecActual = frecAntes;
-        PosFrec = posAntes;
-        PosLibre = libreAntes;
-        AvisaLectura(errDatos != 0 ? Fichero::Datos : Fichero::Indice, errDatos != 0 ? errDatos : errIndice);
-        return false;
-    }
+    });
     if (alguna) CortaLineaCsv(ultima, BufDatos);
 
     // First the new frequencies' records, synced, where no entry names them
@@ -227,18 +217,11 @@ bool Modulo::RecuperarDatos() {
         }
         if (propios == 0 || fin > std::int64_t(antes.size()) || fin - ini > 4 * propios * kLongDatos) return false;
         char* p = hueco(Fichero::Datos, ini, std::size_t(fin - ini));
-        // The records between keep their bytes; the rewritten ones are cut
-        // whole. Each half of the span on its own core.
-        const auto corta = [&](std::int64_t desde, std::int64_t hasta) {
-            for (std::int64_t pos = desde; pos < hasta; pos += kLongDatos)
-                if (!visto[std::size_t(pos / kLongDatos + 1)])
-                    std::memcpy(p + (pos - ini), antes.data() + pos, std::size_t{kLongDatos});
-            for (const Aplicacion& a : lineas)
-                if (const std::int64_t pos = PosDatos(a.reg); pos >= desde && pos < hasta)
-                    CortaLineaCsv(a.linea, p + (pos - ini));
-        };
-        const std::int64_t mitad = ini + (fin - ini) / (2 * kLongDatos) * kLongDatos;
-        ALaVez([&] { corta(ini, mitad); }, [&] { corta(mitad, fin); });
+        // The records between keep their bytes; the rewritten ones are cut whole.
+        for (std::int64_t pos = ini; pos < fin; pos += kLongDatos)
+            if (!visto[std::size_t(pos / kLongDatos + 1)])
+                std::memcpy(p + (pos - ini), antes.data() + pos, std::size_t{kLongDatos});
+        for (const Aplicacion& a : lineas) CortaLineaCsv(a.linea, p + (PosDatos(a.reg) - ini));
         return true;
     };
     bool altas = false, modificaciones = deUnaVez();
