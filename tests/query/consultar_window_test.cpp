@@ -1,5 +1,6 @@
 // The query window: fonts on loading, the range checks with their message
 // sequence, "Salir" keeping the contents and the close box unloading.
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -67,11 +68,12 @@ TEST_F(ConsultarTest, SalirHidesAndKeepsTheRangeCloseBoxUnloads) {
     ventana->show();
     ventana->txtFrecu1->setText("7.1");  // not checked on leaving
     ventana->optVerEntre->setChecked(true);
+    ventana->chkEscuchadas->setChecked(true);
     QTest::mouseClick(ventana->cmdSalir, Qt::LeftButton);
     EXPECT_TRUE(ventana.Cargada());
     EXPECT_TRUE(ventana->isHidden());
     EXPECT_EQ(ventana->txtFrecu1->text(), "7.1");
-    EXPECT_TRUE(ventana->optVerEntre->isChecked());
+    EXPECT_TRUE(ventana->optVerEntre->isChecked() && ventana->chkEscuchadas->isChecked());
 
     ventana->show();
     ventana->close();  // the title bar's close box
