@@ -4,6 +4,7 @@
 
 #include "editor/frm_crea_modi.h"
 #include "main_window/entrada.h"
+#include "ui/caja_frecuencia.h"
 #include "main_window/frm_vyrw.h"
 #include "ui/caja_multilinea.h"
 #include "ui/texto.h"
@@ -12,8 +13,7 @@ using vyr::ui::DeCp1252;
 
 void frmVYRw::txtFrecu_Enter() {
     const auto leida = [this](const std::string& pantalla) {
-        if (pantalla.empty()) txtFrecu->clear();
-        else txtFrecu->setText(DeCp1252(pantalla));
+        vyr::ui::MuestraLeida(txtFrecu, pantalla);
         VaciaFicha();
     };
     switch (vyr::DecideEntrada(vyr::ui::ACp1252(txtFrecu->text()), m_, e_.mensajes, leida)) {

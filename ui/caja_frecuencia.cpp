@@ -17,14 +17,15 @@ std::string LeeFrecuencia(const std::string& texto, MessageService& mensajes, co
     return TextoPantalla(v);
 }
 
+void MuestraLeida(QLineEdit* caja, const std::string& pantalla) {
+    if (pantalla.empty()) caja->clear();
+    else caja->setText(DeCp1252(pantalla));
+}
+
 bool LeeCajaFrecuencia(QLineEdit* caja, MessageService& mensajes, const char* mensaje, double& valor) {
     const std::string pantalla = LeeFrecuencia(ACp1252(caja->text()), mensajes, mensaje, valor);
-    if (pantalla.empty()) {
-        caja->clear();
-        return false;
-    }
-    caja->setText(DeCp1252(pantalla));
-    return true;
+    MuestraLeida(caja, pantalla);
+    return !pantalla.empty();
 }
 
 }  // namespace vyr::ui

@@ -14,5 +14,7 @@ bool LeeCajaFrecuencia(QLineEdit* caja, MessageService& mensajes, const char* me
 // The same on a text in the code page, without a box: the display text, or
 // "" when refused.
 std::string LeeFrecuencia(const std::string& texto, MessageService& mensajes, const char* mensaje, double& valor);
+// What LeeFrecuencia gave, shown in the box: emptied when refused.
+void MuestraLeida(QLineEdit* caja, const std::string& pantalla);
 
 }  // namespace vyr::ui

@@ -52,7 +52,7 @@ TEST_F(EntradaTest, EachTextComesToItsOutcome) {
             vistosAlLeer = msg.vistos.size();
         });
         EXPECT_EQ(d, c.destino);
-        EXPECT_DOUBLE_EQ(m->FrecActual, c.frecuencia);
+        EXPECT_EQ(m->FrecActual, c.frecuencia);
         EXPECT_EQ(leidas, c.leida ? std::vector<std::string>{c.leida} : std::vector<std::string>{});
         EXPECT_EQ(m->BufDatos.Descripcion.Texto().rfind(c.registro, 0), 0u) << m->BufDatos.Descripcion.Texto();
         ASSERT_EQ(msg.vistos.size(), c.mensaje ? 1u : 0u);
