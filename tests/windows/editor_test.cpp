@@ -100,6 +100,7 @@ TEST(ServiceLookupTest, EverySlotIsComparedWithWhatTheMatchesBeforeLeft) {
         {{{3, "AB CD"}, {7, "CD Costeras"}}, "AB", "Costeras"},
         {{{3, "CD Costeras"}, {7, "AB CD"}}, "AB", "CD"},
         {{{0, "BC"}}, "BC", "BC"},           // no name part: the text stays
+        {{{0, "BC "}}, "BC", ""},            // a name part, empty
         {{{99, "ZZ Ultimo"}}, "ZZ", "Ultimo"},
         {{{100, "ZZ Fuera"}}, "ZZ", "ZZ"},   // start-up never fills slot 100
         {{{0, "BCRadio"}}, "BC", "adio"},    // the third character separates, whatever it is
