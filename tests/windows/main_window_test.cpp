@@ -16,6 +16,7 @@
 #include "query/frm_consultar.h"
 #include "editor/frm_crea_modi.h"
 #include "ui/caja_multilinea.h"
+#include "ui/pantalla.h"
 #include "ui/qt_message_service.h"
 #include "support/ventanas_fixture.h"
 
@@ -147,6 +148,7 @@ TEST_F(MainWindowTest, TheCardsBlueFollowsTheDesktopTheme) {
     QCoreApplication::processEvents();  // the change reaches the widgets as posted events
     for (QWidget* caja : {static_cast<QWidget*>(w->txtFicFrecu), static_cast<QWidget*>(w->txtFicObserva)}) {
         EXPECT_EQ(caja->palette().color(QPalette::Base), QColor(30, 30, 30));
+        EXPECT_GE(ui::Contraste(texto(caja), QColor(30, 30, 30)), 4.5);  // repainted, not the design's blue
         EXPECT_EQ(texto(caja).hslHue(), 240);
     }
     QApplication::setPalette(antes);
