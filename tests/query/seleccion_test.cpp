@@ -1,5 +1,5 @@
-// What the query lists, decided without windows: the walk's step for each
-// mode and slot, and the search match.
+// What the query lists, decided without windows: the range accepted, the
+// walk's step for each mode and slot, and the search match.
 #include <gtest/gtest.h>
 
 #include <QLocale>
@@ -8,6 +8,14 @@
 
 namespace vyr::consulta {
 namespace {
+
+TEST(Seleccion, RangeAcceptedWithBothBoundsReadAndAscending) {
+    // A box refused by its check holds 0.
+    const struct { double f1, f2; bool acepta; } casos[] = {
+        {7.1, 7.2, true}, {7.2, 7.1, false}, {7.1, 7.1, false}, {0.0, 7.2, false},
+    };
+    for (const auto& c : casos) EXPECT_EQ(RangoAceptado(c.f1, c.f2), c.acepta) << c.f1 << " " << c.f2;
+}
 
 TEST(Seleccion, StepOfTheWalkForEachModeAndSlot) {
     const struct { Modo modo; double f; Paso paso; } casos[] = {
