@@ -1,6 +1,5 @@
 // The query window: fonts on loading, the range checks with their message
 // sequence, "Salir" hiding it and the close box unloading.
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
