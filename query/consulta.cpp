@@ -182,4 +182,6 @@ bool Consulta::Realiza(const Criterios& c, const CompruebaRango& rango) {
     return true;
 }
 
+bool RangoAceptado(double frec1, double frec2) { return !(frec1 <= 0 || frec1 >= frec2 || frec2 <= 0); }
+
 }  // namespace vyr::consulta

@@ -29,6 +29,10 @@ Paso PasoDe(Modo modo, double frecuencia, double frec1, double frec2);
 // and, with "Escuchadas", its date is not blank.
 bool Seleccionado(const Criterios& c, const RegDatos& datos);
 
+// The range checks' last step: both bounds read (a refused box holds 0) and
+// in ascending order.
+bool RangoAceptado(double frec1, double frec2);
+
 // " 12 frecuencias visualizadas".
 QString TextoCuenta(int n);
 

@@ -128,7 +128,7 @@ bool frmConsultar::CompruebaCaja(QLineEdit* caja, const char* mensaje, double& f
 bool frmConsultar::CompruebaRango(double& frec1, double& frec2) {
     CompruebaCaja(txtFrecu1, t::kFrec1Mal, frec1);
     CompruebaCaja(txtFrecu2, t::kFrec2Mal, frec2);
-    if (frec1 <= 0 || frec1 >= frec2 || frec2 <= 0) {
+    if (!vyr::consulta::RangoAceptado(frec1, frec2)) {
         e_.mensajes.Muestra(t::kOrdenMal, t::kTituloEntre, vyr::ui::Botones::Ok,
                             vyr::ui::Icono::Ninguno);
         txtFrecu1->clear();

@@ -76,13 +76,11 @@ TEST_F(CupsTest, EveryPaperHoldsTheReportsOwnPages) {
         // The queue's paper, not the locale's.
         const QString info = QString::fromStdString(Ejecuta("pdfinfo", {Salida()}));
         EXPECT_EQ(QRegularExpression("Page size:\\s+([\\d.]+ x [\\d.]+)").match(info).captured(1), c.puntos);
-        // The pages' texts, each ended by a form feed.
+        // Two pages, each ended by a form feed: no break but the report's,
+        // whose place is checked on the fallback PDF.
         const QStringList p = QString::fromStdString(Ejecuta("pdftotext", {"-layout", Salida(), "-"})).split(u'\f');
-        ASSERT_EQ(p.size(), 3) << "two pages";
-        EXPECT_TRUE(p[0].contains("180,000.000"));
-        EXPECT_TRUE(p[1].contains("Frecuencia"));
+        ASSERT_EQ(p.size(), 3);
         EXPECT_TRUE(p[1].contains("181,000.000"));
-        EXPECT_FALSE(p[1].contains("180,000.000"));
     }
 }
 
