@@ -16,8 +16,8 @@ namespace {
 
 using EditorTest = VentanasTest;
 
-// Typed into an emptied box as an input method delivers a text: one key
-// event without a key of its own.
+// The text arrives in an emptied box as one key event carrying it all,
+// which the box takes in as it would key by key.
 void Escribe(QWidget* caja, const QString& texto) {
     caja->setFocus();
     if (auto* l = qobject_cast<QLineEdit*>(caja)) l->clear();

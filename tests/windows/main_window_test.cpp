@@ -227,14 +227,17 @@ TEST_F(MainWindowTest, ConsultarSalirKeepsTheCriteriaAndTheCloseBoxStillEnds) {
     ASSERT_TRUE(EnModal<frmConsultar>(abre, [](frmConsultar& c) {
         QTest::keyClicks(c.txtBusDes, "radio");
         QTest::mouseClick(c.chkGuardar, Qt::LeftButton);
+        QTest::mouseClick(c.chkEscuchadas, Qt::LeftButton);
+        c.optVerEntre->setChecked(true);
         QTest::mouseClick(c.cmdSalir, Qt::LeftButton);
     }));
     QString criterios;
     ASSERT_TRUE(EnModal<frmConsultar>(abre, [&](frmConsultar& c) {
-        criterios = c.txtBusDes->text() + (c.chkGuardar->isChecked() ? " y guardar" : "");
+        criterios = c.txtBusDes->text() + (c.chkGuardar->isChecked() ? " y guardar" : "") +
+                    (c.chkEscuchadas->isChecked() ? " y escuchadas" : "") + (c.optVerEntre->isChecked() ? " entre" : "");
         QTest::mouseClick(c.cmdSalir, Qt::LeftButton);
     }));
-    EXPECT_EQ(criterios, "radio y guardar");
+    EXPECT_EQ(criterios, "radio y guardar y escuchadas entre");
     EXPECT_EQ(w->txtFicDescri->text().trimmed(), "Radio Exterior");
     EXPECT_FALSE(QFile::exists(tmp.filePath("vyr.csv")));
     w->close();
