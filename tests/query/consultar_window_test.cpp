@@ -21,7 +21,7 @@ using ConsultarTest = VentanasTest;
 TEST_F(ConsultarTest, PlainControlsAndTheRangeChecksInTheirOrder) {
     // Reading a box is the frequency box's, checked with the main window's;
     // the order rule is RangoAceptado's. Here, each check runs whatever the
-    // one before gave, with its message and caption.
+    // one before gave, with its message and caption, and a bound is checked.
     const struct {
         const char *f1, *f2;
         bool acepta;
@@ -30,6 +30,7 @@ TEST_F(ConsultarTest, PlainControlsAndTheRangeChecksInTheirOrder) {
     } casos[] = {
         {"7.1", "7.2", true, {}, "7,100.000", "7,200.000"},
         {"", "", false, {kMal1, kMal2, kOrden}, "", ""},
+        {"7", "900000000.5", false, {kMal2, kOrden}, "", ""},  // read, but above the range
     };
     Arranca({{7.0, "Siete"}});
     frmConsultar& v = Consulta();

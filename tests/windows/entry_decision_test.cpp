@@ -1,7 +1,7 @@
 // What Enter in the entry box comes to, decided on a store without a window:
 // nothing, a refusal, a record for the card, a record that cannot be read, or
 // a new frequency. How a text reads and which values are in range is the
-// frequency text's own table.
+// frequency text's own table; here, that the range is checked at all.
 #include <gtest/gtest.h>
 
 #include "main_window/entrada.h"
@@ -29,6 +29,7 @@ TEST_F(EntradaTest, EachTextComesToItsOutcome) {
     } casos[] = {
         {"", false, Destino::Nada, 3.5, nullptr, nullptr},
         {"   ", false, Destino::Rechazada, 0, "", rango},  // spaces are no empty box
+        {"0.0009", false, Destino::Rechazada, 0, "", rango},  // read, but below the range
         {"7.1", false, Destino::Ficha, 7.1, "7,100.000", nullptr, "Radio Exterior"},
         {"900000000", false, Destino::Ficha, 900000000, "900.000.000,000.000", nullptr, "Maxima"},
         // Looked up unrounded, so 7 is not found.
