@@ -4,8 +4,8 @@
 
 #include "editor/frm_crea_modi.h"
 #include "main_window/entrada.h"
-#include "ui/caja_frecuencia.h"
 #include "main_window/frm_vyrw.h"
+#include "ui/caja_frecuencia.h"
 #include "ui/caja_multilinea.h"
 #include "ui/texto.h"
 
