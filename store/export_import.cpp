@@ -2,18 +2,16 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstring>
 #include <cstdint>
 #include <memory>
-#include <memory_resource>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "main_window/frequency_text.h"
 #include "store/csv.h"
 #include "store/modulo.h"
+#include "store/slots_por_valor.h"
 #include "store/store_messages.h"
 #include "store/text_lines.h"
 
@@ -108,16 +106,9 @@ bool Modulo::RecuperarDatos() {
     std::vector<Aplicacion> lineas;
     lineas.reserve(std::size_t{kMaxFrecuencias});  // a full list without regrowing
     // BuscaFrecuencia's answer for every line without its scan: the lowest
-    // slot of each value. Only positive values are looked up, and for them
-    // equal binary64 values are equal bits.
-    // Its nodes come from one block freed at once: a node allocated and
-    // freed on its own costs more than the lookup.
-    std::pmr::monotonic_buffer_resource nodos;
-    std::pmr::unordered_map<std::uint64_t, std::int16_t> slots(&nodos);
-    slots.reserve(std::size_t(kMaxFrecuencias) * 2);
-    for (int i = 0; i <= NumFrec; ++i)
-        if (TablaFrec[std::size_t(i)] > 0.0)
-            slots.emplace(std::bit_cast<std::uint64_t>(TablaFrec[std::size_t(i)]), std::int16_t(i));
+    // slot of each value.
+    SlotsPorValor slots;
+    for (int i = 0; i <= NumFrec; ++i) slots.Anade(TablaFrec[std::size_t(i)], std::int16_t(i));
     int libre = 1;
     std::string_view ultima;  // its fields are left in BufDatos, as cutting each line would
     bool alguna = false;
@@ -127,8 +118,7 @@ bool Modulo::RecuperarDatos() {
         // Only the frequency decides; the fields are cut once, when written.
         FrecActual = LecturaEntrada(linea.substr(0, linea.find(';'))) / 1000000.0;
         if (!(FrecActual > 0.0009) || !(FrecActual < 900000001.0)) return true;
-        const auto hallado = slots.find(std::bit_cast<std::uint64_t>(FrecActual));
-        PosFrec = hallado == slots.end() ? std::int16_t{0} : hallado->second;
+        PosFrec = slots.Busca(FrecActual);
         if (PosFrec != 0) {
             const std::int16_t reg = TablaReg[std::size_t(PosFrec)];
             // A record that a damaged index shares is never written; the
@@ -149,7 +139,7 @@ bool Modulo::RecuperarDatos() {
         TablaFrec[std::size_t(slot)] = FrecActual;
         TablaReg[std::size_t(slot)] = reg;
         if (slot > NumFrec) NumFrec = static_cast<std::int16_t>(slot);
-        slots.emplace(std::bit_cast<std::uint64_t>(FrecActual), PosLibre);
+        slots.Anade(FrecActual, PosLibre);
         return true;
     });
     if (alguna) CortaLineaCsv(ultima, BufDatos);

@@ -10,6 +10,7 @@ list(APPEND VYR_CORE_SOURCES
   store/sort.cpp
   store/csv.cpp
   store/export_import.cpp
+  store/slots_por_valor.cpp
   store/text_lines.cpp
   store/replace_file.cpp
   store/cambio.cpp
