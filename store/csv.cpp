@@ -8,6 +8,8 @@
 #include <cstring>
 #include <fcntl.h>
 
+#include "store/text_lines.h"
+
 
 namespace vyr {
 
@@ -97,8 +99,7 @@ void AnadeLinea(std::string& linea, const F& frecuencia, const RegDatos& d) {
 
 
 std::size_t Siguiente(std::string_view linea, std::size_t p1) {  // 1-based positions
-    const auto k = linea.find(';', p1 - 1);
-    return k == std::string_view::npos ? linea.size() + 1 : k + 1;
+    return BuscaAlguno<';'>(linea, p1 - 1) + 1;
 }
 
 }  // namespace
