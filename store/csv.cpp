@@ -120,11 +120,11 @@ namespace {
 
 // pon(k, texto) gives field k (0..4) its text.
 template <class Pon>
-std::string Corta(std::string_view linea, Pon&& pon) {
+std::string_view Corta(std::string_view linea, Pon&& pon) {
     const std::size_t L = linea.size();
     std::size_t p1 = 1;
     std::size_t p2 = Siguiente(linea, p1);
-    std::string frecuencia(linea.substr(0, p2 - 1));
+    const std::string_view frecuencia = linea.substr(0, p2 - 1);
     auto campo = [&]() -> std::string_view {
         if (p2 >= L) return " ";
         p1 = p2 + 1;
@@ -149,7 +149,7 @@ std::string Corta(std::string_view linea, Pon&& pon) {
 }  // namespace
 
 std::string CortaLineaCsv(std::string_view linea, RegDatos& d) {
-    return Corta(linea, [&](std::size_t k, std::string_view t) {
+    return std::string(Corta(linea, [&](std::size_t k, std::string_view t) {
         switch (k) {
             case 0: d.Descripcion.Asigna(t); break;
             case 1: d.Servicio.Asigna(t); break;
@@ -157,7 +157,7 @@ std::string CortaLineaCsv(std::string_view linea, RegDatos& d) {
             case 3: d.Fecha.Asigna(t); break;
             default: d.Observaciones.Asigna(t); break;
         }
-    });
+    }));
 }
 
 namespace {
@@ -179,7 +179,7 @@ void CopiaCampo(char* d, const char* s, std::size_t n) {
 
 }  // namespace
 
-std::string CortaLineaCsv(std::string_view linea, char* registro) {
+std::string_view CortaLineaCsv(std::string_view linea, char* registro) {
     // Blank the whole record in 16-byte stores, then each field's text over it.
     constexpr std::uint64_t kEspacios = 0x2020202020202020u;
     for (std::size_t i = 0; i + 16 <= std::size_t{kLongDatos}; i += 16) {

@@ -20,8 +20,9 @@ std::string LineaCsv(double frecuencia, const RegDatos& datos);
 std::string LineaCsv(std::string_view hercios, const RegDatos& datos);
 // Cuts one line (without its end) into the buffer; returns the frequency text.
 std::string CortaLineaCsv(std::string_view linea, RegDatos& datos);
-// The same into a record's 300 bytes as the data file holds them.
-std::string CortaLineaCsv(std::string_view linea, char* registro);
+// The same into a record's 300 bytes as the data file holds them; the
+// frequency text is a view of the line.
+std::string_view CortaLineaCsv(std::string_view linea, char* registro);
 
 // Writes "vyr.csv" whole: lines kept in memory, then the file replaced in
 // one go, so that a crash leaves the old or the new file.
