@@ -31,9 +31,18 @@ Fila Compara(std::string nombre, Objetivo objetivo, int veces, const Medida& vyr
     Corre(vyr);
     Corre(suelo);
     if (sqlite) Corre(*sqlite);
+    // What runs first in a round follows the last round's SQLite, whose work
+    // has emptied the caches (a quarter of a millisecond on an import): the
+    // program and its floor take turns at it. SQLite stays last, as its
+    // preparations follow the program's.
     for (int i = 0; i < veces; ++i) {
-        f.ms.push_back(Corre(vyr));
-        f.suelo.push_back(Corre(suelo));
+        if (i % 2 == 0) {
+            f.ms.push_back(Corre(vyr));
+            f.suelo.push_back(Corre(suelo));
+        } else {
+            f.suelo.push_back(Corre(suelo));
+            f.ms.push_back(Corre(vyr));
+        }
         if (sqlite) f.sqlite.push_back(Corre(*sqlite));
     }
     std::fprintf(stderr, "  %s done\n", f.operacion.c_str());
