@@ -8,8 +8,8 @@
 
 namespace vyr {
 
-// Open addressing in one flat block: a node per value and a division per
-// lookup, as a standard hash map has, cost more than the rest of an import.
+// Open addressing in one flat block: a standard hash map's node per value
+// and division per lookup took a fourteenth of an import.
 // Only positive values are kept: for them equal binary64 values are equal
 // bits, and no key is 0, which marks an empty place.
 class SlotsPorValor {

@@ -27,8 +27,8 @@ int LeeTodo(FileSystem& fs, int fd, Leido& contenido);
 int LeeTodo(FileSystem& fs, int fd, std::string& contenido);
 
 // The first place from `desde` on that holds one of the bytes C, or t.size().
-// Sixteen bytes a step, inline: lines and fields are short, and a call to
-// memchr for each of them costs more than the search.
+// Sixteen bytes a step, inline: one pass finds either end of a line where
+// memchr needs a call for each, and a field is too short to pay for a call.
 template <char... C>
 std::size_t BuscaAlguno(std::string_view t, std::size_t desde) {
     const char* const p = t.data();
