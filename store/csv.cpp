@@ -4,12 +4,12 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 
 #include "store/text_lines.h"
-
 
 namespace vyr {
 

@@ -116,7 +116,7 @@ bool Modulo::RecuperarDatos() {
         ultima = linea;
         alguna = true;
         // Only the frequency decides; the fields are cut once, when written.
-        FrecActual = LecturaEntrada(linea.substr(0, linea.find(';'))) / 1000000.0;
+        FrecActual = LecturaEntrada(linea.substr(0, BuscaAlguno<';'>(linea, 0))) / 1000000.0;
         if (!(FrecActual > 0.0009) || !(FrecActual < 900000001.0)) return true;
         PosFrec = slots.Busca(FrecActual);
         if (PosFrec != 0) {

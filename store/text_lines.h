@@ -1,7 +1,7 @@
 #pragma once
 // Reading a whole small text file, and walking its lines.
 #include <bit>
-#include <cstring>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
