@@ -15,19 +15,11 @@ int Cambio::Conoce(int fd) {
 
 int Cambio::Guarda(int fd, std::int64_t offset, std::size_t n, Region& r) {
     if (const int err = Conoce(fd); err != 0) return err;
-    std::string viejos(n, '\0');
+    auto viejos = std::make_unique_for_overwrite<char[]>(n);
     std::size_t leido = 0;
-    if (const int err = fs_.ReadAt(fd, viejos.data(), n, offset, leido); err != 0) return err;
-    viejos.resize(leido);
+    if (const int err = fs_.ReadAt(fd, viejos.get(), n, offset, leido); err != 0) return err;
     r = guardadas_.size();
-    guardadas_.push_back({fd, offset, n, true, std::move(viejos), {}});
-    return 0;
-}
-
-int Cambio::Guarda(int fd, std::int64_t offset, std::size_t n, std::string_view viejos, Region& r) {
-    if (const int err = Conoce(fd); err != 0) return err;
-    r = guardadas_.size();
-    guardadas_.push_back({fd, offset, n, false, {}, viejos.substr(0, n)});
+    guardadas_.push_back({fd, offset, n, std::move(viejos), leido});
     return 0;
 }
 

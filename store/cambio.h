@@ -4,6 +4,7 @@
 // old, half new, and nothing the user was told had failed stays on disk.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,9 +24,8 @@ public:
     // Reads and keeps the n bytes at offset that a later write replaces
     // (fewer at the end of the file). 0 or errno: a failed read or size query.
     int Guarda(int fd, std::int64_t offset, std::size_t n, Region& r);
-    // The same with bytes the caller has already read; they are kept by
-    // reference, not copied, and must outlive the change.
-    int Guarda(int fd, std::int64_t offset, std::size_t n, std::string_view viejos, Region& r);
+    // What a kept region held.
+    std::string_view Viejos(Region r) const { return guardadas_[r].Viejos(); }
     // Writes n bytes over a kept region. 0 or errno.
     int Escribe(Region r, const void* datos);
     // 0 or errno. A failed sync is never retried: undo the change instead.
@@ -41,10 +41,10 @@ private:
         int fd;
         std::int64_t offset;
         std::size_t n;
-        bool propios;             // read by Guarda itself, in leidos
-        std::string leidos;
-        std::string_view ajenos;  // else the caller's
-        std::string_view Viejos() const { return propios ? std::string_view(leidos) : ajenos; }
+        // Not zeroed before the read fills it: an import keeps 1.5 MB.
+        std::unique_ptr<char[]> viejos;
+        std::size_t leidos;
+        std::string_view Viejos() const { return {viejos.get(), leidos}; }
     };
     struct Paso {
         int fd;

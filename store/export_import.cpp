@@ -88,14 +88,9 @@ bool Modulo::RecuperarDatos() {
         }
     }
     if (Bloqueado()) return false;
-    // Both files as they are: the bytes each write replaces, read once.
-    Leido datosAntes, indiceAntes;
-    if (const int err = LeeTodo(fs_, datosfd_, datosAntes); err != 0) {
+    std::int64_t tamDatos = 0;
+    if (const int err = fs_.Size(datosfd_, tamDatos); err != 0) {
         AvisaLectura(Fichero::Datos, err);
-        return false;
-    }
-    if (const int err = LeeTodo(fs_, indicefd_, indiceAntes); err != 0) {
-        AvisaLectura(Fichero::Indice, err);
         return false;
     }
     // The tables follow the lines as they are decided; a failure puts them back.
@@ -147,34 +142,46 @@ bool Modulo::RecuperarDatos() {
     // First the new frequencies' records, synced, where no entry names them
     // yet; then, line by line, the rewritten records and the new entries. A
     // crash leaves each line applied whole or not at all, and a killed
-    // program a first part of the file.
-    Cambio c(fs_, indicefd_);  // keeps views of datosAntes and indiceAntes, which outlive it
+    // program a first part of the file (of the records, in the data file's
+    // order, when every line rewrites; see below).
+    Cambio c(fs_, indicefd_);
     Pasos paso;
     // Writes that continue each other in the same file, in line order, go out
-    // as one: a write call costs more than the bytes of a record. Records are
-    // cut straight into the run. A run of a file is at most the file's 5,000
-    // records long.
-    constexpr std::size_t kMaxTanda = std::size_t{kMaxFrecuencias} * kLongDatos;
+    // as one run: a write call costs more than the bytes of a record. Records
+    // are cut straight into the run, whose old bytes are read just before it
+    // is written. A run is at most 850 records (255 KB), and the disk is
+    // told to start on a long one as soon as it is written: it writes one
+    // while the next is cut, and the sync waits for the last only. Its old
+    // bytes, its new ones and the file's pages also stay in the processor's
+    // cache from the read to the write. With one run of the whole file, the
+    // import of 5,000 existing lines took about a sixth longer. Short runs
+    // are left to the sync, which joins them into fewer writes to the disk.
+    constexpr std::size_t kMaxTanda = 850 * std::size_t{kLongDatos};
+    constexpr std::size_t kAdelantaDesde = 64 * 1024;
     struct Tanda {
         Fichero f = Fichero::Datos;
         std::int64_t pos = 0;
         std::size_t n = 0;
+        bool guardada = false;  // its old bytes already kept
+        Cambio::Region r = 0;
         std::unique_ptr<char[]> bytes = std::make_unique_for_overwrite<char[]>(kMaxTanda);
     } tanda;
-    auto suelta = [&] {
+    const auto fdDe = [&](Fichero f) { return f == Fichero::Datos ? datosfd_ : indicefd_; };
+    const auto guarda = [&] {
+        tanda.guardada = paso(tanda.f, true, c.Guarda(fdDe(tanda.f), tanda.pos, tanda.n, tanda.r));
+        return tanda.guardada;
+    };
+    const auto suelta = [&] {
         if (tanda.n == 0 || paso.err != 0) return paso.err == 0;
-        const int fd = tanda.f == Fichero::Datos ? datosfd_ : indicefd_;
-        const std::string_view antes = (tanda.f == Fichero::Datos ? datosAntes : indiceAntes).Vista();
-        const std::string_view viejos =
-            tanda.pos < std::int64_t(antes.size()) ? antes.substr(std::size_t(tanda.pos)) : std::string_view();
-        Cambio::Region r = 0;
-        paso(tanda.f, true, c.Guarda(fd, tanda.pos, tanda.n, viejos, r)) &&
-            paso(tanda.f, false, c.Escribe(r, tanda.bytes.get()));
+        if ((tanda.guardada || guarda()) && paso(tanda.f, false, c.Escribe(tanda.r, tanda.bytes.get())) &&
+            tanda.n >= kAdelantaDesde)
+            fs_.AdelantaEscritura(fdDe(tanda.f), tanda.pos, tanda.n);
         tanda.n = 0;
+        tanda.guardada = false;
         return paso.err == 0;
     };
     // Room for n bytes at pos of f; null when an earlier run failed to go out.
-    auto hueco = [&](Fichero f, std::int64_t pos, std::size_t n) -> char* {
+    const auto hueco = [&](Fichero f, std::int64_t pos, std::size_t n) -> char* {
         if (tanda.n > 0 && (tanda.f != f || tanda.pos + std::int64_t(tanda.n) != pos || tanda.n + n > kMaxTanda) &&
             !suelta())
             return nullptr;
@@ -186,18 +193,17 @@ bool Modulo::RecuperarDatos() {
         tanda.n += n;
         return p;
     };
-    auto sincroniza = [&](Fichero f) {
-        if (suelta()) paso(f, false, c.Sincroniza(f == Fichero::Datos ? datosfd_ : indicefd_));
+    const auto sincroniza = [&](Fichero f) {
+        if (suelta()) paso(f, false, c.Sincroniza(fdDe(f)));
     };
     // Only rewrites: after a sort their records lie in no order, and a write
-    // per record costs far more than its bytes. They go out as one write of
-    // the span they cover, the bytes between them as read, each record cut in
-    // line order so that a later line of the same record wins; one write
-    // applies every line or none. Not when the span is much more than the
-    // records: a short list into a big store writes only its own.
+    // per record costs far more than its bytes. They go out as runs that
+    // cover their span in the data file's order, the bytes between them as
+    // they were, each record cut in line order so that a later line of the
+    // same record wins. Not when the span is much more than the records: a
+    // short list into a big store writes only its own.
     const auto deUnaVez = [&]() -> bool {
-        const std::string_view antes = datosAntes.Vista();
-        std::int64_t ini = std::int64_t(antes.size()), fin = 0, propios = 0;
+        std::int64_t ini = tamDatos, fin = 0, propios = 0;
         std::array<bool, kMaxFrecuencias + 1> visto{};
         for (const Aplicacion& a : lineas) {
             if (a.alta) return false;
@@ -205,13 +211,45 @@ bool Modulo::RecuperarDatos() {
             fin = std::max(fin, PosDatos(a.reg) + kLongDatos);
             if (!std::exchange(visto[std::size_t(a.reg)], true)) ++propios;
         }
-        if (propios == 0 || fin > std::int64_t(antes.size()) || fin - ini > 4 * propios * kLongDatos) return false;
-        char* p = hueco(Fichero::Datos, ini, std::size_t(fin - ini));
-        // The records between keep their bytes; the rewritten ones are cut whole.
-        for (std::int64_t pos = ini; pos < fin; pos += kLongDatos)
-            if (!visto[std::size_t(pos / kLongDatos + 1)])
-                std::memcpy(p + (pos - ini), antes.data() + pos, std::size_t{kLongDatos});
-        for (const Aplicacion& a : lineas) CortaLineaCsv(a.linea, p + (PosDatos(a.reg) - ini));
+        if (propios == 0 || fin > tamDatos || fin - ini > 4 * propios * kLongDatos) return false;
+        // The lines of each run, line order kept: those of run t are
+        // orden[desde[t]] .. orden[desde[t + 1] - 1].
+        constexpr std::int64_t kTanda = std::int64_t{kMaxTanda};
+        const auto tandaDe = [&](const Aplicacion& a) { return std::size_t((PosDatos(a.reg) - ini) / kTanda); };
+        const std::size_t tandas = std::size_t((fin - ini + kTanda - 1) / kTanda);
+        std::vector<std::uint32_t> desde(tandas + 1, 0), orden(lineas.size());
+        for (const Aplicacion& a : lineas) ++desde[tandaDe(a) + 1];
+        for (std::size_t t = 1; t <= tandas; ++t) desde[t] += desde[t - 1];
+        std::vector<std::uint32_t> libreEn(desde.begin(), desde.end() - 1);
+        for (std::uint32_t i = 0; i < lineas.size(); ++i) orden[libreEn[tandaDe(lineas[i])]++] = i;
+        for (std::size_t t = 0; t < tandas; ++t) {
+            const std::int64_t a0 = ini + std::int64_t(t) * kTanda, a1 = std::min(fin, a0 + kTanda);
+            char* p = hueco(Fichero::Datos, a0, std::size_t(a1 - a0));
+            if (!p || !guarda()) break;
+            // The records between keep their bytes; the rewritten ones are cut whole.
+            const std::string_view viejos = c.Viejos(tanda.r);
+            for (std::int64_t pos = a0; pos < a1; pos += kLongDatos) {
+                if (visto[std::size_t(pos / kLongDatos + 1)]) continue;
+                const auto v = viejos.substr(std::min(viejos.size(), std::size_t(pos - a0)), std::size_t{kLongDatos});
+                std::memcpy(p + (pos - a0), v.data(), v.size());
+                std::memset(p + (pos - a0) + v.size(), ' ', kLongDatos - v.size());  // past a file that shrank
+            }
+            // A run's lines lie anywhere in the list after a sort: the start
+            // of each (what the cut reads of a usual line) is asked for a few
+            // lines ahead, so that the cut does not wait for it.
+            constexpr std::uint32_t kAdelanto = 6;
+            constexpr std::size_t kInicioLinea = 320, kLineaCache = 64;
+            for (std::uint32_t j = desde[t]; j < desde[t + 1]; ++j) {
+                if (j + kAdelanto < desde[t + 1]) {
+                    const std::string_view l = lineas[orden[j + kAdelanto]].linea;
+                    for (std::size_t o = 0; o < std::min(l.size(), kInicioLinea); o += kLineaCache)
+                        __builtin_prefetch(l.data() + o);
+                }
+                const Aplicacion& a = lineas[orden[j]];
+                CortaLineaCsv(a.linea, p + (PosDatos(a.reg) - a0));
+            }
+            if (!suelta()) break;
+        }
         return true;
     };
     bool altas = false, modificaciones = deUnaVez();

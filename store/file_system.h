@@ -24,6 +24,10 @@ public:
     // Cuts or extends the file to tam bytes (puts back a file that an undone change grew).
     virtual int Truncate(int fd, std::int64_t tam) = 0;
     virtual int Sync(int fd) = 0;
+    // Tells the disk to start on n bytes just written at offset, and returns
+    // at once: the next Sync then waits for less. Only a hint, never a
+    // failure of its own: a write that fails shows at that Sync.
+    virtual void AdelantaEscritura(int /*fd*/, std::int64_t /*offset*/, std::size_t /*n*/) {}
     virtual int RenameAt(int dirfd, const std::string& de, const std::string& a) = 0;
     virtual int UnlinkAt(int dirfd, const std::string& nombre) = 0;
     virtual int Close(int fd) = 0;

@@ -64,6 +64,11 @@ public:
     // fdatasync: the data and the size reach the disk; an unchanged size
     // spares the inode's journal commit that fsync would add for mtime.
     int Sync(int fd) override { return ::fdatasync(fd) == 0 ? 0 : errno; }
+#if defined(SYNC_FILE_RANGE_WRITE)
+    void AdelantaEscritura(int fd, std::int64_t offset, std::size_t n) override {
+        ::sync_file_range(fd, offset, static_cast<off_t>(n), SYNC_FILE_RANGE_WRITE);
+    }
+#endif
     int RenameAt(int dirfd, const std::string& de, const std::string& a) override {
         return ::renameat(dirfd, de.c_str(), dirfd, a.c_str()) == 0 ? 0 : errno;
     }

@@ -15,7 +15,7 @@
 namespace vyr {
 
 // A whole file's bytes in a buffer that is not zeroed before the read fills
-// it: an import reads a list and the data file, 1.5 MB each.
+// it: an import reads a list and the export the data file, 1.5 MB each.
 struct Leido {
     std::unique_ptr<char[]> bytes;
     std::size_t n = 0;

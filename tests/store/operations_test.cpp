@@ -126,6 +126,15 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
         servicios150 += "L" + std::to_string(i) + "\r\n";
         if (i > 1 && i <= 100) primeros100 += "|L" + std::to_string(i);
     }
+    // 1,000 slots, s MHz naming record 1001 - s, and a list that rewrites all but 10 MHz.
+    std::string mil, milCsv;
+    std::map<int, std::string> milNuevos;
+    for (int s = 1; s <= 1000; ++s) {
+        mil += Entrada(s, std::int16_t(1001 - s));
+        if (s == 10) continue;
+        milCsv += std::to_string(s) + "000000;n" + std::to_string(s) + "\r\n";
+        milNuevos[1001 - s] = Registro("n" + std::to_string(s));
+    }
     const struct {
         const char* caso;
         Ficheros antes;  // "<carpeta>": a folder of that name; "<bucle>": a link to itself; "<lleno>": a full disk
@@ -217,9 +226,9 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
         {"an exchange file that is a folder", {{kInd, Entrada(7.1, 1)}, {kDat, Registro("uno")}, {kCsv, "<carpeta>"}}, {{'R'}, {'S'}},
          {"recupera no 0 0 0", "!Recuperar datos|No se puede leer vyr.csv", "salva no", "!Salvar datos|No se puede escribir vyr.csv\nEn su lugar hay una carpeta.", "1 frecuencias, cambio no"}},
         // A sorted store has its records in no particular order. Lines that only
-        // rewrite go out as one write of the span they cover when it is not much
-        // more than their records; otherwise, and whenever a line adds, one write
-        // per run of records in line order.
+        // rewrite go out as writes of the span they cover, 850 records at most
+        // each, when it is not much more than their records; otherwise, and
+        // whenever a line adds, one write per run of records in line order.
         {"import: every record rewritten", {{kInd, Ind({{1, 3}, {2, 1}, {3, 4}, {4, 2}})}, {kDat, Datos(4)}, {kCsv, "1000000;uno\r\n2000000;dos\r\n3000000;tres\r\n4000000;cuatro\r\n"}},
          {{'R'}}, {"recupera si 4000000 4 0", kRecuperados, "4 frecuencias, cambio no"},
          {{kDat, Datos(4, {{1, Registro("dos")}, {2, Registro("cuatro")}, {3, Registro("uno")}, {4, Registro("tres")}})}}, {{kDat, 0, 1200}}, 1},
@@ -236,6 +245,9 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
           {kDat, Datos(20)}, {kCsv, "20000000;veinte\r\n1000000;uno\r\n"}},
          {{'R'}}, {"recupera si 1000000 1 0", kRecuperados, "20 frecuencias, cambio no"},
          {{kDat, Datos(20, {{1, Registro("veinte")}, {20, Registro("uno")}})}}, {{kDat, 0, 300}, {kDat, 5700, 300}}, 1},
+        {"import: rewrites of more records than a run holds go out run after run in the data file's order, the one between kept",
+         {{kInd, mil}, {kDat, Datos(1000)}, {kCsv, milCsv}}, {{'R'}}, {"recupera si 1000000000 1000 0", kRecuperados, "1000 frecuencias, cambio no"},
+         {{kDat, Datos(1000, milNuevos)}}, {{kDat, 0, 255000}, {kDat, 255000, 45000}}, 1},
         {"import: with a new line, the new record first, then line order",
          {{kInd, Ind({{1, 3}, {2, 1}, {3, 4}, {4, 2}})}, {kDat, Datos(4)}, {kCsv, "1000000;uno\r\n9000000;nueva\r\n2000000;dos\r\n"}},
          {{'R'}}, {"recupera si 2000000 2 5", kRecuperados, "5 frecuencias, cambio si"},
