@@ -157,7 +157,7 @@ bool Modulo::RecuperarDatos() {
     // import of 5,000 existing lines took about a sixth longer. Short runs
     // are left to the sync, which joins them into fewer writes to the disk.
     constexpr std::size_t kMaxTanda = 850 * std::size_t{kLongDatos};
-    constexpr std::size_t kAdelantaDesde = 64 * 1024;
+    constexpr std::size_t kAdelantaDesde = std::size_t{64} * 1024;
     struct Tanda {
         Fichero f = Fichero::Datos;
         std::int64_t pos = 0;
