@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -160,36 +159,9 @@ std::string CortaLineaCsv(std::string_view linea, RegDatos& d) {
     }));
 }
 
-namespace {
-
-// n < 16 bytes or more, in fixed-size moves: a copy of a variable size
-// inlined as "rep movs" starts slower than a short field takes.
-void CopiaCampo(char* d, const char* s, std::size_t n) {
-    for (; n >= 16; n -= 16, d += 16, s += 16) std::memcpy(d, s, 16);
-    if (n >= 8) {
-        std::memcpy(d, s, 8);
-        std::memcpy(d + n - 8, s + n - 8, 8);
-    } else if (n >= 4) {
-        std::memcpy(d, s, 4);
-        std::memcpy(d + n - 4, s + n - 4, 4);
-    } else {
-        for (; n > 0; --n) *d++ = *s++;
-    }
-}
-
-}  // namespace
-
 std::string_view CortaLineaCsv(std::string_view linea, char* registro) {
-    // Blank the whole record in 16-byte stores, then each field's text over it.
-    constexpr std::uint64_t kEspacios = 0x2020202020202020u;
-    for (std::size_t i = 0; i + 16 <= std::size_t{kLongDatos}; i += 16) {
-        std::memcpy(registro + i, &kEspacios, 8);
-        std::memcpy(registro + i + 8, &kEspacios, 8);
-    }
-    std::memcpy(registro + kLongDatos - 16, &kEspacios, 8);
-    std::memcpy(registro + kLongDatos - 8, &kEspacios, 8);
     return Corta(linea, [registro](std::size_t k, std::string_view t) {
-        CopiaCampo(registro + kInicio[k], t.data(), std::min(t.size(), kAnchos[k]));
+        AsignaAncho(registro + kInicio[k], kAnchos[k], t);
     });
 }
 

@@ -8,12 +8,34 @@
 
 namespace vyr {
 
-// n bytes at d: the text, cut to n or padded with spaces. memcpy and memset:
-// a loop a byte at a time is most of an import.
+// n bytes from s to d in fixed-size moves: 16 at a time, then two
+// overlapping moves of 8 or 4. A copy or fill of a variable size is inlined
+// as "rep movs" or "rep stos", which starts slower than a field takes to
+// copy: it was a fifth of an import.
+inline void CopiaCorta(char* d, const char* s, std::size_t n) {
+    for (; n >= 16; n -= 16, d += 16, s += 16) std::memcpy(d, s, 16);
+    if (n >= 8) {
+        std::memcpy(d, s, 8);
+        std::memcpy(d + n - 8, s + n - 8, 8);
+    } else if (n >= 4) {
+        std::memcpy(d, s, 4);
+        std::memcpy(d + n - 4, s + n - 4, 4);
+    } else if (n > 0) {  // 1 to 3: first, middle and last cover them
+        d[0] = s[0];
+        d[n / 2] = s[n / 2];
+        d[n - 1] = s[n - 1];
+    }
+}
+
+// n bytes at d: the text, cut to n or padded with spaces. The field is
+// blanked whole, then the text copied over it.
 inline void AsignaAncho(char* d, std::size_t n, std::string_view texto) {
-    const std::size_t k = texto.size() < n ? texto.size() : n;
-    if (k > 0) std::memcpy(d, texto.data(), k);
-    std::memset(d + k, ' ', n - k);
+    static constexpr char kEspacios[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                           ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    std::size_t i = 0;
+    for (; i + 16 <= n; i += 16) std::memcpy(d + i, kEspacios, 16);
+    if (i < n) CopiaCorta(d + (n >= 16 ? n - 16 : i), kEspacios, n >= 16 ? 16 : n - i);
+    CopiaCorta(d, texto.data(), texto.size() < n ? texto.size() : n);
 }
 
 template <std::size_t N>
