@@ -126,12 +126,13 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
         servicios150 += "L" + std::to_string(i) + "\r\n";
         if (i > 1 && i <= 100) primeros100 += "|L" + std::to_string(i);
     }
-    // 1,000 slots, s MHz naming record 1001 - s, and a list that rewrites all but 10 MHz.
+    // 1,000 slots, s MHz naming record 1001 - s, and a list that rewrites all but 10 MHz
+    // (record 991) and 1,000 MHz (record 1, so that the span starts past it).
     std::string mil, milCsv;
     std::map<int, std::string> milNuevos;
     for (int s = 1; s <= 1000; ++s) {
         mil += Entrada(s, std::int16_t(1001 - s));
-        if (s == 10) continue;
+        if (s == 10 || s == 1000) continue;
         milCsv += std::to_string(s) + "000000;n" + std::to_string(s) + "\r\n";
         milNuevos[1001 - s] = Registro("n" + std::to_string(s));
     }
@@ -246,8 +247,8 @@ TEST_F(OperationsTest, EveryStepOnDisk) {
          {{'R'}}, {"recupera si 1000000 1 0", kRecuperados, "20 frecuencias, cambio no"},
          {{kDat, Datos(20, {{1, Registro("veinte")}, {20, Registro("uno")}})}}, {{kDat, 0, 300}, {kDat, 5700, 300}}, 1},
         {"import: rewrites of more records than a run holds go out run after run in the data file's order, the one between kept",
-         {{kInd, mil}, {kDat, Datos(1000)}, {kCsv, milCsv}}, {{'R'}}, {"recupera si 1000000000 1000 0", kRecuperados, "1000 frecuencias, cambio no"},
-         {{kDat, Datos(1000, milNuevos)}}, {{kDat, 0, 255000}, {kDat, 255000, 45000}}, 1},
+         {{kInd, mil}, {kDat, Datos(1000)}, {kCsv, milCsv}}, {{'R'}}, {"recupera si 999000000 999 0", kRecuperados, "1000 frecuencias, cambio no"},
+         {{kDat, Datos(1000, milNuevos)}}, {{kDat, 300, 255000}, {kDat, 255300, 44700}}, 1},
         {"import: with a new line, the new record first, then line order",
          {{kInd, Ind({{1, 3}, {2, 1}, {3, 4}, {4, 2}})}, {kDat, Datos(4)}, {kCsv, "1000000;uno\r\n9000000;nueva\r\n2000000;dos\r\n"}},
          {{'R'}}, {"recupera si 2000000 2 5", kRecuperados, "5 frecuencias, cambio si"},
